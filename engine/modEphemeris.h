@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ReadingInput.h"
+
+#include <array>
+#include <string>
+
+// The reading engine: from the moment and place of a loss to the Moon's nakshatra.
+// Angles are degrees in double precision; time is julian centuries from day number 2451545.
+namespace modEphemeris {
+
+struct TimeBase {
+    double localHours, zoneOffsetHours, signedLongitude, universalHours, julianDay, centuries;
+};
+
+// Universal time, day number and centuries of one reading. Longitude counts positive to
+// the west; the zone's direction follows it (east of Greenwich: clock ahead of universal time).
+TimeBase ComputeTimeBase(const ReadingInput& input);
+
+// Day number of a civil date (the numbered day begins at noon). Days past the month's end
+// count on into the next month. Gregorian after 4 October 1582, Julian before.
+double JulianDayNumber(int month, int day, int year);
+
+// The Moon's tropical longitude in degrees, 0 to 360 inclusive (360 stays 360).
+double MoonLongitude(double centuries);
+
+// Correction in degrees from tropical to sidereal longitude (the ayanamsa, sign reversed).
+double AyanamsaCorrection(double centuries);
+
+// Sidereal longitude λ + C, brought up by 360 once when negative.
+double SiderealLongitude(double lambda, double correction);
+
+// floor((λs × 60) / 800): the nakshatra of a sidereal longitude, 0 to 26 on [0, 360).
+int NakshatraIndex(double siderealLongitude);
+
+// The 27 names, index 0 "Ashwini" to 26 "Revati", and an always-empty slot 27.
+extern const std::array<std::string, 28> NakshatraNames;
+
+// The whole engine. Stores the name in the result slot and returns it. Throws
+// std::out_of_range, and stores nothing, when the index falls outside 0 to 27.
+std::string CalculateNakshatra(const ReadingInput& input);
+
+// The result slot: empty until the first successful call, then its latest name.
+const std::string& nakshatraName();
+
+} // namespace modEphemeris

@@ -1,0 +1,122 @@
+#pragma once
+
+// Recorders and scripted answers that stand in for the platform layers in tests.
+
+#include "platform/InstanceGuard.h"
+#include "platform/MessageBox.h"
+#include "platform/OpenFileDialog.h"
+#include "platform/ProcessControl.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+#include "platform/UrlOpener.h"
+#include "platform/WebSearch.h"
+
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace fakes {
+
+struct Message {
+    QString text;
+    platform::MessageIcon icon;
+    bool question;
+};
+
+class RecordingMessageBox final : public platform::MessageBox {
+public:
+    void notify(QWidget*, const QString& text, platform::MessageIcon icon) override {
+        shown.push_back({text, icon, false});
+    }
+    bool ask(QWidget*, const QString& text, platform::MessageIcon icon) override {
+        shown.push_back({text, icon, true});
+        return answerYes;
+    }
+    QStringList texts() const {
+        QStringList all;
+        for (const auto& m : shown) {
+            all << m.text;
+        }
+        return all;
+    }
+    std::vector<Message> shown;
+    bool answerYes = false;
+};
+
+class ScriptedOpenFileDialog final : public platform::OpenFileDialog {
+public:
+    std::optional<QString> chooseFile(QWidget*, const platform::OpenFileRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<platform::OpenFileRequest> requests;
+};
+
+class RecordingUrlOpener final : public platform::UrlOpener {
+public:
+    void open(const QString& address) override { opened << address; }
+    QStringList opened;
+};
+
+class RecordingWebSearch final : public platform::WebSearch {
+public:
+    void Search(const QString& searchText, const QString& siteAddress) override {
+        searches.push_back({searchText, siteAddress});
+    }
+    std::vector<std::pair<QString, QString>> searches;
+};
+
+class MemorySettingsStore final : public platform::SettingsStore {
+public:
+    QString read(const QString& application, const QString& section, const QString& key) override {
+        return values.value(application + QLatin1Char('\n') + section + QLatin1Char('\n') + key);
+    }
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override {
+        values.insert(application + QLatin1Char('\n') + section + QLatin1Char('\n') + key, value);
+        ++writes;
+    }
+    QMap<QString, QString> values;
+    int writes = 0;
+};
+
+class FixedInstanceGuard final : public platform::InstanceGuard {
+public:
+    bool anotherInstanceRunning() override {
+        ++asked;
+        return another;
+    }
+    bool another = false;
+    int asked = 0;
+};
+
+// Ending the process throws instead, so a test can see that it happened.
+struct ProcessEnded : std::runtime_error {
+    explicit ProcessEnded(int code) : std::runtime_error("process ended"), exitCode(code) {}
+    int exitCode;
+};
+
+class ThrowingProcessControl final : public platform::ProcessControl {
+public:
+    [[noreturn]] void endNow(int exitCode) override { throw ProcessEnded(exitCode); }
+};
+
+// Every layer replaced by its fake for the lifetime of the object.
+struct AllFakes {
+    RecordingMessageBox messages;
+    ScriptedOpenFileDialog openFile;
+    RecordingUrlOpener urls;
+    RecordingWebSearch webSearch;
+    MemorySettingsStore settings;
+    FixedInstanceGuard instance;
+    ThrowingProcessControl process;
+    platform::ScopedServices scope{platform::Services{&messages, &openFile, &urls, &webSearch,
+                                                      &settings, &instance, &process}};
+};
+
+} // namespace fakes

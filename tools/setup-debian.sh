@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running the program needs on Debian 12.
+# Safe to run again: packages already present are left as they are.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build clang
+    qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    fonts-dejavu-core
+    xvfb xauth xdotool dbus imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"

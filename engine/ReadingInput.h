@@ -7,7 +7,7 @@
 // The signs live in the flags: zone and place fields hold magnitudes, and the zone's
 // direction follows the longitude's hemisphere. Degrees and minutes are not range-checked.
 struct ReadingInput {
-    std::string name; // UTF-8, trimmed of leading and trailing spaces
+    std::string name;       // UTF-8, trimmed of leading and trailing spaces
     std::int16_t month = 0; // 1 = January
     std::int16_t day = 0;
     std::int16_t year = 0;

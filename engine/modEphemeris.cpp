@@ -1,1 +1,192 @@
 #include "modEphemeris.h"
+
+#include "MoonTerms.h"
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+namespace modEphemeris {
+
+namespace {
+
+// The engine's one factor from degrees to radians.
+constexpr double DegreesToRadians = 0.0174532925199433;
+// Day number of 2000 January 1, 12:00 universal time, and days in a julian century.
+constexpr double EpochDayNumber = 2451545;
+constexpr double DaysPerCentury = 36525;
+// A nakshatra spans 13°20′, that is 800 arcminutes.
+constexpr double NakshatraArcminutes = 800;
+constexpr double ArcsecondsPerDegree = 3600;
+
+// Greatest whole number not above a / b, for b > 0 and a of either sign.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && (a < 0)) {
+        --q;
+    }
+    return q;
+}
+
+std::string& resultSlot() {
+    static std::string name;
+    return name;
+}
+
+} // namespace
+
+// Every intermediate step of the add-or-subtract loop is exact (360 is a multiple of the
+// spacing of doubles at these magnitudes, and each step shrinks the value), so the exact
+// remainder gives the same bits without the thousands of passes.
+double NormaliseLongitude(double lambda) {
+    if (lambda < 0) {
+        double r = std::fmod(lambda, 360.0);
+        if (r < 0) {
+            r += 360.0;
+        } else {
+            r = 0.0; // an exact multiple of 360 ends the loop at +0
+        }
+        return r;
+    }
+    if (lambda > 360) {
+        const double r = std::fmod(lambda, 360.0);
+        return r == 0 ? 360.0 : r;
+    }
+    return lambda;
+}
+
+const std::array<std::string, 28> NakshatraNames{"Ashwini",
+                                                 "Bharani",
+                                                 "Krittika",
+                                                 "Rohini",
+                                                 "Mrigasira",
+                                                 "Ardra",
+                                                 "Punarvasu",
+                                                 "Pushya",
+                                                 "Ashlesha",
+                                                 "Magha",
+                                                 "Poorva Phalguni",
+                                                 "Uttara Phalguni",
+                                                 "Hasta",
+                                                 "Chitra",
+                                                 "Swati",
+                                                 "Vishakha",
+                                                 "Anuradha",
+                                                 "Jyeshtha",
+                                                 "Moola",
+                                                 "Purva Ashadha",
+                                                 "Uttara Ashadha",
+                                                 "Shravana",
+                                                 "Dhanistha",
+                                                 "Shatabhisha",
+                                                 "Poorva Bhadrapada",
+                                                 "Uttara Bhadrapada",
+                                                 "Revati",
+                                                 ""};
+
+TimeBase ComputeTimeBase(const ReadingInput& input) {
+    TimeBase t{};
+    t.localHours = input.hour + input.minute / 60.0;
+    t.zoneOffsetHours = input.zoneHours + input.zoneMinutes / 60.0;
+    t.signedLongitude = input.longitudeDegrees + input.longitudeMinutes / 60.0;
+    if (input.longitudeOption) {
+        t.signedLongitude = -t.signedLongitude;
+    }
+    // East of Greenwich the clock runs ahead of universal time; a longitude of exactly zero
+    // counts as west whichever button is selected.
+    const bool east = t.signedLongitude < 0;
+    if (input.daylightSaving) {
+        t.zoneOffsetHours = east ? t.zoneOffsetHours + 1 : t.zoneOffsetHours - 1;
+    }
+    t.universalHours = east ? t.localHours - t.zoneOffsetHours : t.localHours + t.zoneOffsetHours;
+    t.julianDay = JulianDayNumber(input.month, input.day, input.year);
+    // Universal hours outside 0 to 24 carry the moment into the neighbouring day here.
+    t.centuries = (t.julianDay - EpochDayNumber + t.universalHours / 24 - 0.5) / DaysPerCentury;
+    return t;
+}
+
+double JulianDayNumber(int month, int day, int year) {
+    // Months counted from March of the year -4800.
+    const std::int64_t m = 12 * (static_cast<std::int64_t>(year) + 4800) + month - 3;
+    std::int64_t j =
+        floorDiv(365 * m + 2 * (m - 12 * floorDiv(m, 12)) + 7, 12) + day + floorDiv(m, 48) - 32083;
+    if (j > 2299171) {
+        j = j + floorDiv(m, 4800) - floorDiv(m, 1200) + 38;
+    }
+    return static_cast<double>(j);
+}
+
+double MoonLongitude(double centuries) {
+    const double T = centuries;
+    const double meanLongitude = 218.3164591 + 481267.88134236 * T;
+    const double D = (297.8502042 + 445267.1115168 * T) * DegreesToRadians;
+    const double M = (357.5291092 + 35999.0502909 * T) * DegreesToRadians;
+    const double MPrime = (134.9634114 + 477198.8676313 * T) * DegreesToRadians;
+    const double F = (93.2720993 + 483202.0175273 * T) * DegreesToRadians;
+    const double E = 1 - 0.002516 * T - 0.0000074 * (T * T);
+
+    // All arguments first, then the sines: the same operations in the same order as term by
+    // term, but the sines no longer wait on each other's arguments. The arguments stay
+    // unreduced: reducing them would change the sines' last bits.
+    std::array<double, MoonLongitudeTerms.size()> arguments{};
+    std::array<double, MoonLongitudeTerms.size()> amplitudes{};
+    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
+        const MoonLongitudeTerm& term = MoonLongitudeTerms[i];
+        arguments[i] = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
+        amplitudes[i] = term.timesE ? term.coefficient * E : term.coefficient;
+    }
+    double sum = 0;
+    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
+        sum += amplitudes[i] * std::sin(arguments[i]);
+    }
+    return NormaliseLongitude(meanLongitude + sum);
+}
+
+double AyanamsaCorrection(double centuries) {
+    const double T = centuries;
+    const double node = 125.044555 - 1934.1361849 * T + 0.0020762 * (T * T);
+    const double sunMeanLongitude = 280.466449 + 36000.7698231 * T + 0.0003106 * (T * T);
+    const double nutation = 17.23 * std::sin(node * DegreesToRadians) +
+                            1.27 * std::sin(sunMeanLongitude * DegreesToRadians);
+    const double precession = (5025.64 + 1.11 * T) * T;
+    return (nutation - precession - 85886.27) / ArcsecondsPerDegree;
+}
+
+double SiderealLongitude(double lambda, double correction) {
+    double siderealLongitude = lambda + correction;
+    if (siderealLongitude < 0) {
+        siderealLongitude += 360;
+    }
+    return siderealLongitude;
+}
+
+int NakshatraIndex(double siderealLongitude) {
+    const double index = std::floor((siderealLongitude * 60) / NakshatraArcminutes);
+    // Longitudes the engine can never produce from a reading still give a defined answer.
+    if (!(index >= -1)) {
+        return -1;
+    }
+    if (index > 28) {
+        return 28;
+    }
+    return static_cast<int>(index);
+}
+
+std::string CalculateNakshatra(const ReadingInput& input) {
+    const TimeBase time = ComputeTimeBase(input);
+    const double lambda = MoonLongitude(time.centuries);
+    const double correction = AyanamsaCorrection(time.centuries);
+    const double siderealLongitude = SiderealLongitude(lambda, correction);
+    const int index = NakshatraIndex(siderealLongitude);
+    if (index < 0 || index > 27) {
+        throw std::out_of_range("nakshatra index outside 0 to 27");
+    }
+    resultSlot() = NakshatraNames[static_cast<std::size_t>(index)];
+    return resultSlot();
+}
+
+const std::string& nakshatraName() {
+    return resultSlot();
+}
+
+} // namespace modEphemeris

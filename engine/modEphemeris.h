@@ -18,11 +18,16 @@ struct TimeBase {
 TimeBase ComputeTimeBase(const ReadingInput& input);
 
 // Day number of a civil date (the numbered day begins at noon). Days past the month's end
-// count on into the next month. Gregorian after 4 October 1582, Julian before.
+// count on into the next month. Dates from 16 October 1582 on are read in the Gregorian
+// calendar, earlier ones in the Julian calendar.
 double JulianDayNumber(int month, int day, int year);
 
 // The Moon's tropical longitude in degrees, 0 to 360 inclusive (360 stays 360).
 double MoonLongitude(double centuries);
+
+// λ brought into 0 to 360 as adding 360 while negative, then subtracting 360 while above
+// 360, would: exact multiples of 360 above zero give 360, those below give 0.
+double NormaliseLongitude(double lambda);
 
 // Correction in degrees from tropical to sidereal longitude (the ayanamsa, sign reversed).
 double AyanamsaCorrection(double centuries);

@@ -23,4 +23,10 @@ public:
     virtual std::optional<QString> chooseFile(QWidget* parent, const OpenFileRequest& request) = 0;
 };
 
+// The notice with which the open dialog refuses a chosen file, or the empty text when it
+// takes it. A file the dialog may return for reading must be writable all the same: it is
+// refused when its owner write bit is clear, or that of its folder. The bits count, not
+// whether the current user could write anyway.
+QString readOnlyRefusal(const QString& path);
+
 } // namespace platform

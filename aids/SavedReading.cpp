@@ -1,0 +1,215 @@
+#include "SavedReading.h"
+
+#include "Scrambler.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include <array>
+#include <climits>
+#include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace SavedReading {
+namespace {
+
+constexpr char CarriageReturn = '\r';
+constexpr char LineFeed = '\n';
+
+// A line of this many characters or more unscrambles to the empty text, so the reader keeps
+// no more than this of any line.
+constexpr qsizetype LongestLine = 32766;
+
+constexpr qint64 ChunkSize = 16 * 1024;
+
+// Collects the bytes of one line, keeping at most LongestLine of them.
+struct LineBuffer {
+    QByteArray bytes;
+    bool tooLong = false;
+
+    void add(char byte) {
+        if (bytes.size() < LongestLine) {
+            bytes.append(byte);
+        } else {
+            tooLong = true;
+        }
+    }
+    bool isEmpty() const { return bytes.isEmpty() && !tooLong; }
+    QString unscrambled() const {
+        if (tooLong) {
+            return {};
+        }
+        QString text;
+        text.reserve(bytes.size());
+        for (const char byte : bytes) {
+            text.append(Scrambler::fromCodePage(static_cast<unsigned char>(byte)));
+        }
+        return Scrambler::UnscrambleText(text);
+    }
+    void clear() {
+        bytes.clear();
+        tooLong = false;
+    }
+};
+
+// A decimal number as the input boxes take it: optional '-', digits, optionally '.' and
+// digits; spaces around it are ignored. Nothing for any other text.
+std::optional<double> decimalValue(const QString& value) {
+    qsizetype first = 0;
+    qsizetype end = value.size();
+    while (first < end && value[first] == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (end > first && value[end - 1] == QLatin1Char(' ')) {
+        --end;
+    }
+    const QStringView number = QStringView(value).mid(first, end - first);
+    qsizetype i = 0;
+    if (i < number.size() && number[i] == QLatin1Char('-')) {
+        ++i;
+    }
+    const auto digitsFrom = [&number](qsizetype at) {
+        qsizetype count = 0;
+        while (at + count < number.size() && number[at + count] >= QLatin1Char('0') &&
+               number[at + count] <= QLatin1Char('9')) {
+            ++count;
+        }
+        return count;
+    };
+    const qsizetype whole = digitsFrom(i);
+    if (whole == 0) {
+        return std::nullopt;
+    }
+    i += whole;
+    if (i < number.size() && number[i] == QLatin1Char('.')) {
+        const qsizetype fraction = digitsFrom(i + 1);
+        if (fraction == 0) {
+            return std::nullopt;
+        }
+        i += 1 + fraction;
+    }
+    if (i != number.size()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double result = number.toDouble(&ok);
+    if (!ok || !std::isfinite(result)) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+#ifdef Q_OS_UNIX
+// Closes a descriptor when the reading is over, whichever way it ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+#endif
+
+} // namespace
+
+Lines ReadSavedReading(QIODevice& device) {
+    Lines lines;
+    try {
+        std::array<char, ChunkSize> chunk{};
+        LineBuffer line;
+        int index = 0;
+        bool afterCarriageReturn = false;
+        qint64 total = 0;
+        while (index < LineCount && total < ReadLimit) {
+            const qint64 got = device.read(chunk.data(), std::min(ChunkSize, ReadLimit - total));
+            if (got <= 0) {
+                break;
+            }
+            total += got;
+            for (qint64 i = 0; i < got && index < LineCount; ++i) {
+                const char byte = chunk[static_cast<std::size_t>(i)];
+                if (afterCarriageReturn) {
+                    afterCarriageReturn = false;
+                    if (byte == LineFeed) {
+                        continue;
+                    }
+                }
+                if (byte == CarriageReturn) {
+                    lines[static_cast<std::size_t>(index++)] = line.unscrambled();
+                    line.clear();
+                    afterCarriageReturn = true;
+                } else {
+                    line.add(byte);
+                }
+            }
+        }
+        // The last line may end with the file instead of a CR. A line that the read limit
+        // cut short counts as not reached.
+        char probe = 0;
+        const bool cutShort = total >= ReadLimit && device.read(&probe, 1) == 1;
+        if (index < LineCount && !line.isEmpty() && !cutShort) {
+            lines[static_cast<std::size_t>(index)] = line.unscrambled();
+        }
+    } catch (...) {
+        // Out of memory or a failing device: the lines read so far stand, the rest are empty.
+    }
+    return lines;
+}
+
+Lines ReadSavedReading(const QString& path) {
+    try {
+        // The chosen path may name a folder, a FIFO (whose opening alone would wait for a
+        // writer) or a device that never ends: only a regular file is opened.
+        if (path.isEmpty() || !QFileInfo(path).isFile()) {
+            return {};
+        }
+#ifdef Q_OS_UNIX
+        // Between the check and the opening the path may have been replaced; opening without
+        // waiting and checking the opened file itself closes that gap.
+        const QByteArray native = QFile::encodeName(path);
+        const Descriptor descriptor{
+            ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+        struct stat status {};
+        if (descriptor.fd < 0 || ::fstat(descriptor.fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            return {};
+        }
+        QFile file;
+        if (!file.open(descriptor.fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+            return {};
+        }
+#else
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+#endif
+        Lines lines = ReadSavedReading(file);
+        file.close();
+        return lines;
+    } catch (...) {
+        return {};
+    }
+}
+
+std::optional<int> MonthPosition(const QString& value) {
+    const std::optional<double> number = decimalValue(value);
+    if (!number) {
+        return std::nullopt;
+    }
+    // Halves go to the even neighbour: the value 2.5 less one is 1.5, which gives position 2,
+    // the third month.
+    const double position = std::nearbyint(*number - 1.0);
+    if (!(position >= static_cast<double>(INT_MIN) && position <= static_cast<double>(INT_MAX))) {
+        return std::nullopt;
+    }
+    return static_cast<int>(position);
+}
+
+} // namespace SavedReading

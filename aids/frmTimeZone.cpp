@@ -1,0 +1,99 @@
+#include "frmTimeZone.h"
+
+#include "ZoneTable.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// Client area at 96 dots per inch; the list takes about nine tenths of the height.
+constexpr int ClientWidth = 330;
+constexpr int ClientHeight = 232;
+constexpr int ListStretch = 9;
+} // namespace
+
+frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent) {
+    createControls();
+    Form_Load();
+}
+
+void frmTimeZone::createControls() {
+    setObjectName(QStringLiteral("frmTimeZone"));
+    setAccessibleName(QStringLiteral("Time zone picker"));
+    setWindowTitle(QStringLiteral("QV Vantrel v1.20"));
+    setModal(true);
+
+    lstTimeZone = new QListWidget(this);
+    lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone->setAccessibleName(QStringLiteral("Time zones"));
+    lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTimeZone->setSortingEnabled(false);
+    lstTimeZone->setUniformItemSizes(true);
+    // A double-click picks and Enter acts as Quit: both are taken before the list sees them.
+    lstTimeZone->installEventFilter(this);
+    lstTimeZone->viewport()->installEventFilter(this);
+
+    cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setAccessibleName(QStringLiteral("Quit"));
+    cmdQuit->setDefault(true);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lstTimeZone, ListStretch);
+    layout->addWidget(cmdQuit);
+    resize(ClientWidth, ClientHeight);
+}
+
+void frmTimeZone::Form_Load() {
+    for (const ZoneTable::Zone& zone : ZoneTable::Zones) {
+        lstTimeZone->addItem(QStringView(zone.listText).toString());
+    }
+    lstTimeZone->clearSelection();
+}
+
+bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstTimeZone->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // As a press would, the double-click selects the entry under the pointer, if any.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (QListWidgetItem* item = lstTimeZone->itemAt(mouse->position().toPoint())) {
+            lstTimeZone->setCurrentItem(item);
+        }
+        lstTimeZone_DblClick();
+        return true;
+    }
+    if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Only a double-click picks; Enter is the default button's.
+            cmdQuit->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmTimeZone::lstTimeZone_DblClick() {
+    const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
+    const int index = selected.size() == 1 ? lstTimeZone->row(selected.front()) : -1;
+    if (index >= 0 && index < static_cast<int>(ZoneTable::Zones.size())) {
+        const ZoneTable::Zone& zone = ZoneTable::Zones[static_cast<std::size_t>(index)];
+        emit zonePicked(zone.hourValue, zone.minuteValue);
+    }
+    done(QDialog::Accepted);
+}
+
+void frmTimeZone::cmdQuit_Click() {
+    QDialog::reject();
+}
+
+void frmTimeZone::reject() {
+    cmdQuit->click();
+}

@@ -1,15 +1,25 @@
-// PROVISIONAL: replaced by the shell work (map search address, percent-encoding, tests).
+#include "MapWebSearch.h"
+
 #include "Production.h"
+#include "Services.h"
+#include "UrlOpener.h"
+
+#include <QUrl>
 
 namespace platform {
-namespace {
-class MapWebSearch final : public WebSearch {
-public:
-    void Search(const QString&, const QString&) override {}
-};
-} // namespace
+
+QString mapSearchAddress(const QString& searchText) {
+    return QStringLiteral("https://www.openstreetmap.org/search?query=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(searchText));
+}
+
+void MapWebSearch::Search(const QString& searchText, const QString& /*siteAddress*/) {
+    services().urls->open(mapSearchAddress(searchText));
+}
+
 WebSearch& productionWebSearch() {
     static MapWebSearch layer;
     return layer;
 }
+
 } // namespace platform

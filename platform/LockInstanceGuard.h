@@ -1,0 +1,46 @@
+#pragma once
+
+#include "InstanceGuard.h"
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace platform {
+
+// Each running instance holds a lock file of its own in a per-user folder from start-up
+// until it ends. Another instance is running when some other lock file there is held by a
+// live process. A lock whose process has died (a crash, a kill) is found stale by QLockFile
+// from the process id recorded in it and removed, so it never counts.
+//
+// QLockFile checks a recorded process id against the running process's executable name and
+// the recorded application name: the program must keep Qt's default application name, the
+// executable's base name.
+class LockInstanceGuard final : public InstanceGuard {
+public:
+    // Lock files live in `folder`; it is created when missing.
+    explicit LockInstanceGuard(const QString& folder);
+    ~LockInstanceGuard() override;
+    LockInstanceGuard(const LockInstanceGuard&) = delete;
+    LockInstanceGuard& operator=(const LockInstanceGuard&) = delete;
+
+    // Takes this instance's own lock; harmless when called again. False when no lock could
+    // be made (an unwritable folder): this instance then stays invisible to others.
+    bool registerThisInstance();
+    bool anotherInstanceRunning() override;
+
+    // The per-user folder of the program's instance locks, one folder per executable name.
+    static QString defaultFolder();
+
+private:
+    QString folder_;
+    std::unique_ptr<QLockFile> own_;
+};
+
+// Registers this process with the production guard; main() calls it at start-up, so that an
+// instance that never opens a reading is still seen by others.
+void registerRunningInstance();
+
+} // namespace platform

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "WebSearch.h"
+
+namespace platform {
+
+// Address of OpenStreetMap's search page for a text. The text is percent-encoded whole, so
+// spaces, ampersands, "#" or line breaks in a place name stay part of the search.
+QString mapSearchAddress(const QString& searchText);
+
+// Opens the user's browser on the map search; the map shows the place with its coordinates.
+// The site address is not needed for the search and is left unused.
+class MapWebSearch final : public WebSearch {
+public:
+    void Search(const QString& searchText, const QString& siteAddress) override;
+};
+
+} // namespace platform

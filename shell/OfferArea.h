@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFrame>
+
+class ClickableLabel;
+class QStackedLayout;
+
+// The frame fraFullBrand at the foot of the main window: the full-brand and the co-brand
+// offers lie in the same place, and only the one in front can be seen and clicked. The
+// co-brand offer is in front until an offer pick says otherwise.
+class OfferArea : public QFrame {
+    Q_OBJECT
+public:
+    enum Offer { FullBrand, CoBrand };
+
+    explicit OfferArea(QWidget* parent = nullptr);
+
+    void bringToFront(Offer offer);
+    Offer front() const;
+
+    ClickableLabel* fullBrandLabel() const { return lblFullBrand; }
+    ClickableLabel* coBrandLabel() const { return lblCobrand; }
+
+    static QString fullBrandText();
+    static QString coBrandText();
+
+private:
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+
+    QStackedLayout* stack_ = nullptr;
+    ClickableLabel* lblFullBrand = nullptr;
+    ClickableLabel* lblCobrand = nullptr;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's icon, from the resource :/icons/qv-vantrel.png.
+namespace ProgramIcon {
+
+QIcon icon();
+// The icon drawn at a square size in device-independent pixels.
+QPixmap pixmap(int size);
+
+} // namespace ProgramIcon

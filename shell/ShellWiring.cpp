@@ -1,0 +1,48 @@
+#include "ShellWiring.h"
+
+#include "Forms.h"
+#include "MainMenus.h"
+#include "OfferArea.h"
+#include "ProgramIcon.h"
+#include "Startup.h"
+#include "frmAbout.h"
+#include "frmReferFriend.h"
+#include "modHelp.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/frmMain.h"
+
+#include <QLayout>
+#include <QPushButton>
+
+namespace ShellWiring {
+
+OfferArea* AttachShell(frmMain& window) {
+    Forms::RegisterWindow(&window);
+    window.setWindowIcon(ProgramIcon::icon());
+
+    MainMenus::InstallMenus(window, [&window] { frmAbout::showModal(&window); });
+    ClickableLabel* banner = MainMenus::InstallBanner(*window.bannerArea());
+
+    auto* offers = new OfferArea(window.offerArea());
+    if (window.offerArea()->layout() != nullptr) {
+        window.offerArea()->layout()->addWidget(offers);
+    }
+
+    // The clickable labels come after the window's own controls.
+    if (window.openButton() != nullptr) {
+        QWidget::setTabOrder(window.openButton(), banner);
+    }
+    QWidget::setTabOrder(banner, offers->fullBrandLabel());
+    QWidget::setTabOrder(offers->fullBrandLabel(), offers->coBrandLabel());
+
+    window.setLookupSite(modHelp::LinkAddress(modHelp::LinkHome));
+
+    ProcessStartupChecks().attach(offers, &window);
+    QObject::connect(&window, &frmMain::savedReadingOpened, &window, [] { RunStartupChecks(); });
+    QObject::connect(&window, &frmMain::closing, &window,
+                     [] { frmReferFriend::ShowReferFriend(); });
+    return offers;
+}
+
+} // namespace ShellWiring

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "modHelp.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class OfferArea;
+class QWidget;
+
+// The one-time start-up checks that follow the first complete open of a saved reading:
+// another instance running ends this one; otherwise the random numbers are seeded, the
+// update reminder runs and the offer pick chooses the offer in front.
+class StartupChecks {
+public:
+    struct Steps {
+        std::function<void()> reminder; // ShowUpdateReminder when empty
+        modHelp::RandomSource draw;     // the program's random numbers when empty
+    };
+
+    StartupChecks() = default;
+    explicit StartupChecks(Steps steps) : steps_(std::move(steps)) {}
+
+    // Where the offer pick acts, and the owner of the instance message.
+    void attach(OfferArea* offers, QWidget* owner);
+
+    // Runs the checks the first time; later calls return at once.
+    void run();
+    bool done() const { return done_; }
+
+private:
+    Steps steps_;
+    QPointer<OfferArea> offers_;
+    QPointer<QWidget> owner_;
+    bool done_ = false;
+};
+
+// The process's own checks.
+StartupChecks& ProcessStartupChecks();
+void RunStartupChecks();

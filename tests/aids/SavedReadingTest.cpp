@@ -231,3 +231,33 @@ TEST(MonthPosition, ValueMinusOneRoundedHalfToEven) {
 }
 
 } // namespace
+
+namespace {
+
+// The sample of the examples folder holds the reading its generator documents.
+TEST(SampleReading, HoldsTheDocumentedReading) {
+    const QStringList expected = {
+        QStringLiteral("Sample Reading"),
+        QStringLiteral("8"),
+        QStringLiteral("15"),
+        QStringLiteral("2010"),
+        QStringLiteral("10"),
+        QStringLiteral("30"),
+        QStringLiteral("77"),
+        QStringLiteral("13"),
+        QStringLiteral("28"),
+        QStringLiteral("37"),
+        QStringLiteral("5"),
+        QStringLiteral("30"),
+        QStringLiteral("1"),
+        QStringLiteral("1"),
+        QStringLiteral("0"),
+    };
+    const QString path = QStringLiteral(VANTREL_SOURCE_DIR "/examples/sample-reading.nak");
+    EXPECT_EQ(ReadSavedReading(path), linesOf(expected));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), fileBytes(expected)) << "scrambled lines ended by CR LF";
+}
+
+} // namespace

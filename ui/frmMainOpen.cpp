@@ -1,0 +1,108 @@
+// The main window's two input aids: the time-zone picker behind "TZ Help" and the opening
+// of a saved reading.
+#include "frmMain.h"
+
+#include "aids/SavedReading.h"
+#include "aids/frmTimeZone.h"
+#include "platform/MessageBox.h"
+#include "platform/OpenFileDialog.h"
+#include "platform/Services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+// Runs one step of the open procedure; a step that throws is passed over and the next one
+// runs all the same.
+template <typename Step> void runStep(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// Saved readings carry this extension; the test is on the path's last three characters
+// and minds the case.
+const QString ReadingExtension = QStringLiteral("nak");
+
+platform::OpenFileRequest savedReadingRequest() {
+    return {QStringLiteral("Select the source file"), QStringLiteral("QV Starcall (*.nak)"),
+            QStringLiteral("*.nak"), ReadingExtension};
+}
+
+// Selects the entry whose text is exactly the value; a value that is no entry leaves the
+// list as it was.
+void selectEntry(QComboBox* list, const QString& value) {
+    const int index = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        list->setCurrentIndex(index);
+    }
+}
+
+// The value "1" selects the first option of a pair; any other value the second.
+void selectOption(const QString& value, QRadioButton* first, QRadioButton* second) {
+    (value == QStringLiteral("1") ? first : second)->setChecked(true);
+}
+
+} // namespace
+
+void frmMain::lblTZHelp_Click() {
+    runStep([this] {
+        frmTimeZone picker(this);
+        connect(&picker, &frmTimeZone::zonePicked, this, [this](int hourValue, int minuteValue) {
+            runStep([&] { txtZoneHour->setText(QString::number(hourValue)); });
+            runStep([&] { txtZoneMinute->setText(QString::number(minuteValue)); });
+        });
+        picker.exec();
+    });
+}
+
+void frmMain::cmdOpen_Click() {
+    std::optional<QString> path;
+    runStep([&] { path = platform::services().openFile->chooseFile(this, savedReadingRequest()); });
+    if (!path) {
+        return;
+    }
+    if (!path->endsWith(ReadingExtension, Qt::CaseSensitive)) {
+        runStep([this] {
+            platform::services().messages->notify(this, QStringLiteral("Please Check The File."),
+                                                  platform::MessageIcon::Stop);
+        });
+        return;
+    }
+    // The file is read whole and closed before any control changes.
+    SavedReading::Lines lines;
+    runStep([&] { lines = SavedReading::ReadSavedReading(*path); });
+    runStep([&] { applySavedReading(lines); });
+    runStep([this] { cmdRashi_Click(); });
+    runStep([this] { emit savedReadingOpened(); });
+}
+
+void frmMain::applySavedReading(const std::array<QString, 15>& lines) {
+    runStep([&] { txtName->setText(lines[0]); });
+    runStep([&] {
+        // Position -1 (the value 0) leaves no month selected; one past the list changes nothing.
+        const std::optional<int> position = SavedReading::MonthPosition(lines[1]);
+        if (position && *position >= -1 && *position < cboMonth->count()) {
+            cboMonth->setCurrentIndex(*position);
+        }
+    });
+    runStep([&] { selectEntry(cboDate, lines[2]); });
+    runStep([&] { selectEntry(cboYear, lines[3]); });
+    runStep([&] { selectEntry(cboHH, lines[4]); });
+    runStep([&] { selectEntry(cboMM, lines[5]); });
+    runStep([&] { txtLonD->setText(lines[6]); });
+    runStep([&] { txtLonM->setText(lines[7]); });
+    runStep([&] { txtLatD->setText(lines[8]); });
+    runStep([&] { txtLatM->setText(lines[9]); });
+    runStep([&] { txtZoneHour->setText(lines[10]); });
+    runStep([&] { txtZoneMinute->setText(lines[11]); });
+    runStep([&] { selectOption(lines[12], optLong0, optLong1); });
+    runStep([&] { selectOption(lines[13], optLat0, optLat1); });
+    // Any value but "1" clears the box, so that a reading never keeps the daylight-saving
+    // state of the one before it.
+    runStep([&] { chkDST->setChecked(lines[14] == QStringLiteral("1")); });
+}

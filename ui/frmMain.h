@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +16,13 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+
+namespace InputChecks {
+struct FormEntries;
+}
+namespace modNakshatraInformation {
+struct ResultView;
+}
 
 // The working window: the input panel, the result panel in the same place, and around
 // them the link banner, the offer area and the open button that the shell fills in.
@@ -56,6 +64,25 @@ private:
     // Applies the fifteen unscrambled lines of a saved reading to the input controls.
     void applySavedReading(const std::array<QString, 15>& lines);
     void fillReadingInput();
+
+    void createControls();
+    QGroupBox* createInputPanel();
+    QWidget* createResultPanel();
+    void setInputTabOrder();
+    void readEntries(InputChecks::FormEntries& entries) const;
+    modNakshatraInformation::ResultView resultView() const;
+    void showPanel(QWidget* panel, QWidget* defaultFocus);
+
+    // The number filter of the six number boxes: each handler receives the code of a typed
+    // character and sets it to 0 to drop the key.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void txtLatD_KeyPress(std::uint16_t& KeyAscii);
+    void txtLatM_KeyPress(std::uint16_t& KeyAscii);
+    void txtLonD_KeyPress(std::uint16_t& KeyAscii);
+    void txtLonM_KeyPress(std::uint16_t& KeyAscii);
+    void txtZoneHour_KeyPress(std::uint16_t& KeyAscii);
+    void txtZoneMinute_KeyPress(std::uint16_t& KeyAscii);
+    void numberBoxKeyPress(std::uint16_t& KeyAscii);
 
     QWidget* bannerArea_ = nullptr;
     QWidget* offerArea_ = nullptr;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class QKeyEvent;
+
+// The character codes that key presses type into a text box.
+namespace KeyCodes {
+
+inline constexpr std::uint16_t Backspace = 8;
+inline constexpr std::uint16_t Return = 13;
+inline constexpr std::uint16_t Escape = 27;
+
+// The code a key press types: its character (first UTF-16 unit), 8 for Backspace, 13 for
+// Enter, 27 for Escape, 1 to 26 for Ctrl with a letter. Nothing for keys that type no
+// character (arrows, Home, End, Delete, Tab, function keys, Alt combinations).
+std::optional<std::uint16_t> TypedCode(const QKeyEvent& event);
+
+// The number boxes take the ASCII digits 0 to 9 (codes 48 to 57) and Backspace only.
+constexpr bool IsNumberBoxCode(std::uint16_t code) {
+    return (code >= 48 && code <= 57) || code == Backspace;
+}
+
+} // namespace KeyCodes

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Reading the six number boxes of the main window.
+namespace NumberText {
+
+// The text without leading and trailing space characters (other white space stays).
+QString TrimSpaces(const QString& text);
+
+// The number in a box's text as a 16-bit value.
+//
+// Given: any text. The text, trimmed of spaces, must be exactly an optional "-", one or
+// more ASCII digits, and optionally "." followed by one or more ASCII digits. No "+", no
+// exponent, no separators, no other scripts' digits, no "nan" or "inf".
+// Returns: the number rounded to a whole number with halves to the even neighbour, or
+// nothing when the text is no such number or the rounded value lies outside -32768..32767.
+std::optional<std::int16_t> ToInt16(const QString& text);
+
+// A time-zone box: the magnitude of its number. A box that is empty after trimming counts
+// as 0. Nothing when the text is no number or its magnitude does not fit 16 bits (so
+// -32768 fails).
+std::optional<std::int16_t> ToZoneMagnitude(const QString& text);
+
+} // namespace NumberText

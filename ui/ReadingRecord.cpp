@@ -1,0 +1,6 @@
+#include "ReadingRecord.h"
+
+ReadingInput& currentReading() {
+    static ReadingInput reading;
+    return reading;
+}

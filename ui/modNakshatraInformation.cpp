@@ -1,0 +1,110 @@
+#include "modNakshatraInformation.h"
+
+#include "NakshatraTables.h"
+#include "ReadingRecord.h"
+
+#include <QLabel>
+#include <QLocale>
+
+#include <string_view>
+#include <vector>
+
+// Outside any namespace, as the resource system requires.
+static void initPictureResources() {
+    Q_INIT_RESOURCE(nakshatra_pictures);
+}
+
+namespace modNakshatraInformation {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Runs one step of the oracle; a step that throws is passed over.
+template <typename Step> void runStep(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// The image list: the 27 pictures in table order, loaded when first asked for.
+const std::vector<QPixmap>& imageList() {
+    static const std::vector<QPixmap> images = [] {
+        initPictureResources();
+        std::vector<QPixmap> loaded;
+        loaded.reserve(NakshatraGroupTable.size());
+        for (const NakshatraRow& row : NakshatraGroupTable) {
+            loaded.emplace_back(QStringLiteral(":/nakshatra/") + toQString(row.pictureKey));
+        }
+        return loaded;
+    }();
+    return images;
+}
+
+} // namespace
+
+QPixmap NakshatraImage(int number) {
+    const std::vector<QPixmap>& images = imageList();
+    if (number < 1 || number > static_cast<int>(images.size())) {
+        return {};
+    }
+    return images[static_cast<std::size_t>(number - 1)];
+}
+
+std::optional<QString> DateLine(int month, int day, int year, const QLocale& locale) {
+    if (month < 1 || month > 12) {
+        return std::nullopt;
+    }
+    return locale.standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ') +
+           QString::number(day) + QStringLiteral(", ") + QString::number(year);
+}
+
+void ShowNakshatraInformation(const QString& name, const ResultView& view,
+                              const ReadingInput& reading) {
+    std::size_t row = 0;
+    while (row < NakshatraGroupTable.size() && toQString(NakshatraGroupTable[row].name) != name) {
+        ++row;
+    }
+    if (row == NakshatraGroupTable.size()) {
+        return;
+    }
+    const NakshatraRow& found = NakshatraGroupTable[row];
+    runStep([&] {
+        view.lblResult.at(0)->setText(toQString(found.name));
+        view.lblResult.at(1)->setText(toQString(found.group));
+    });
+    // The verdict follows the group name as shown.
+    runStep([&] {
+        const QString shownGroup = view.lblResult.at(1)->text();
+        for (const GroupVerdict& verdict : GroupVerdictTable) {
+            if (toQString(verdict.group) == shownGroup) {
+                view.lblResult.at(2)->setText(toQString(verdict.characteristics));
+                view.lblResult.at(3)->setText(toQString(verdict.search));
+                break;
+            }
+        }
+    });
+    // The picture is chosen by its position in the list, not by its key.
+    runStep([&] {
+        const QPixmap picture = NakshatraImage(static_cast<int>(row) + 1);
+        if (!picture.isNull() && view.imgNakshatra != nullptr) {
+            view.imgNakshatra->setPixmap(picture);
+        }
+    });
+    runStep([&] {
+        const std::optional<QString> line =
+            DateLine(reading.month, reading.day, reading.year, QLocale());
+        if (line) {
+            view.lblResult.at(4)->setText(*line);
+        }
+    });
+}
+
+void ShowNakshatraInformation(const QString& name, const ResultView& view) {
+    ShowNakshatraInformation(name, view, currentReading());
+}
+
+} // namespace modNakshatraInformation

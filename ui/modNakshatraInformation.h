@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/ReadingInput.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QLocale;
+
+// The oracle: from the nakshatra of a loss to the reading shown in the result panel.
+namespace modNakshatraInformation {
+
+// Where the oracle writes: the five output labels (0 name, 1 group, 2 characteristics,
+// 3 search text, 4 date line) and the picture box.
+struct ResultView {
+    std::array<QLabel*, 5> lblResult{};
+    QLabel* imgNakshatra = nullptr;
+};
+
+// Finds the row whose name equals the given name exactly (same case, no trimming) and writes
+// its name, group, the group's two texts, its picture and the date line of the reading.
+// A name that matches no row changes nothing. Each step stands alone: one that fails (a
+// missing picture, a month outside 1 to 12) is passed over and the next still runs.
+void ShowNakshatraInformation(const QString& name, const ResultView& view,
+                              const ReadingInput& reading);
+// The same, with the date taken from the program's reading record.
+void ShowNakshatraInformation(const QString& name, const ResultView& view);
+
+// "<month name> <day>, <year>" with the locale's standalone month name, for example
+// "January 1, 1905" in English. Nothing when the month lies outside 1 to 12.
+std::optional<QString> DateLine(int month, int day, int year, const QLocale& locale);
+
+// Image number `number` (1 to 27) of the picture list, in table order; a null pixmap for a
+// number outside the list or a picture that did not load. The pictures load on first use.
+QPixmap NakshatraImage(int number);
+
+} // namespace modNakshatraInformation

@@ -1,0 +1,172 @@
+#include "platform/LockInstanceGuard.h"
+#include "platform/MapWebSearch.h"
+#include "platform/QtSettingsStore.h"
+
+#include "aids/Scrambler.h"
+#include "tests/support/Fakes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SearchCase {
+    const char* reason;
+    QString text;
+    QString query; // the encoded query value
+};
+
+TEST(MapWebSearch, SearchTextIsOneEncodedQueryValue) {
+    const SearchCase cases[] = {
+        {"spaces encoded", QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+         QStringLiteral("Pune%20Maharashtra%20India%20Latitude%20Longitude")},
+        {"ampersand cannot start a new key", QStringLiteral("A&B=C"), QStringLiteral("A%26B%3DC")},
+        {"hash cannot cut off the query", QStringLiteral("x#y"), QStringLiteral("x%23y")},
+        {"plus stays a plus", QStringLiteral("a+b"), QStringLiteral("a%2Bb")},
+        {"line breaks stay inside", QStringLiteral("a\r\nb"), QStringLiteral("a%0D%0Ab")},
+        {"non-ASCII as UTF-8", QStringLiteral("M\u00fcnchen"), QStringLiteral("M%C3%BCnchen")},
+        {"leading spaces kept", QStringLiteral("  x"), QStringLiteral("%20%20x")},
+    };
+    for (const auto& c : cases) {
+        const QString address = platform::mapSearchAddress(c.text);
+        EXPECT_EQ(address, QStringLiteral("https://www.openstreetmap.org/search?query=") + c.query)
+            << c.reason;
+        // What the browser's page receives: exactly one key, with the text as typed.
+        const QUrlQuery query(QUrl(address, QUrl::StrictMode));
+        EXPECT_EQ(query.queryItems(QUrl::FullyDecoded).size(), 1) << c.reason;
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded), c.text)
+            << c.reason;
+    }
+}
+
+TEST(MapWebSearch, OpensTheBrowserOnce) {
+    fakes::AllFakes fakes;
+    platform::MapWebSearch search;
+    search.Search(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+                  QStringLiteral("https://home.example"));
+    EXPECT_EQ(fakes.urls.opened, QStringList{platform::mapSearchAddress(
+                                     QStringLiteral("Pune Maharashtra India Latitude Longitude"))});
+}
+
+TEST(QtSettingsStore, KeepsScrambledValuesPerApplicationSectionAndKey) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    platform::QtSettingsStore store(folder.path());
+    const QString key = Scrambler::ScrambleText(QStringLiteral("Duration"));
+    // Every digit and separator a date record may hold, scrambled (some become control
+    // characters of the code page).
+    const QString value = Scrambler::ScrambleText(QStringLiteral("0123456789/.-, 2026"));
+
+    EXPECT_EQ(store.read(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key), QString())
+        << "a missing key reads as the empty text";
+    store.write(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key, value);
+
+    platform::QtSettingsStore again(folder.path());
+    EXPECT_EQ(again.read(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key), value);
+    EXPECT_EQ(again.read(QStringLiteral("renamed"), QStringLiteral("Settings"), key), QString())
+        << "another executable name has its own record";
+    EXPECT_EQ(again.read(QStringLiteral("qv-vantrel"), QStringLiteral("Other"), key), QString());
+    EXPECT_TRUE(QFileInfo::exists(folder.path() + QStringLiteral("/QV Vantrel/qv-vantrel.ini")))
+        << "the organization folder is the program's own";
+}
+
+// A lock file as a crashed instance leaves it: the details of a process that has ended.
+void writeLeftoverLock(const QString& path, qint64 deadPid) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::number(deadPid) + '\n' +
+               QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+               QSysInfo::machineHostName().toUtf8() + '\n');
+}
+
+qint64 endedProcessId() {
+    QProcess child;
+    child.start(QStringLiteral("true"), {});
+    EXPECT_TRUE(child.waitForStarted());
+    const qint64 pid = child.processId();
+    EXPECT_TRUE(child.waitForFinished());
+    return pid;
+}
+
+QString holderPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/instance_holder");
+}
+
+// Starts a real instance in another process: it registers in `folder` and waits.
+bool startHolder(QProcess& holder, const QString& folder) {
+    holder.start(holderPath(), {folder});
+    if (!holder.waitForStarted() || !holder.waitForReadyRead(10000)) {
+        return false;
+    }
+    return holder.readLine().trimmed() == "registered";
+}
+
+TEST(LockInstanceGuard, AloneThereIsNoOtherInstance) {
+    QTemporaryDir folder;
+    platform::LockInstanceGuard guard(folder.path());
+    EXPECT_FALSE(guard.anotherInstanceRunning()) << "empty folder";
+    ASSERT_TRUE(guard.registerThisInstance());
+    EXPECT_TRUE(guard.registerThisInstance()) << "registering twice is harmless";
+    EXPECT_FALSE(guard.anotherInstanceRunning()) << "its own lock does not count";
+}
+
+TEST(LockInstanceGuard, SeesAnotherRunningInstanceWhetherOrNotItRegisteredFirst) {
+    QTemporaryDir folder;
+    platform::LockInstanceGuard first(folder.path());
+    platform::LockInstanceGuard second(folder.path());
+    ASSERT_TRUE(first.registerThisInstance());
+    ASSERT_TRUE(second.registerThisInstance());
+    // Both hold their locks, so each sees the other: neither instance is invisible.
+    EXPECT_TRUE(first.anotherInstanceRunning());
+    EXPECT_TRUE(second.anotherInstanceRunning());
+}
+
+TEST(LockInstanceGuard, AnotherProcessCountsUntilKilled) {
+    QTemporaryDir folder;
+    platform::LockInstanceGuard guard(folder.path());
+    ASSERT_TRUE(guard.registerThisInstance());
+
+    QProcess holder;
+    ASSERT_TRUE(startHolder(holder, folder.path())) << "helper " << holderPath().toStdString();
+    EXPECT_TRUE(guard.anotherInstanceRunning()) << "a live instance in another process";
+
+    holder.kill(); // no clean-up: its lock file stays behind
+    ASSERT_TRUE(holder.waitForFinished());
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).size(), 2);
+    EXPECT_FALSE(guard.anotherInstanceRunning()) << "the killed instance's lock is stale";
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).size(), 1)
+        << "the stale lock is removed";
+}
+
+TEST(LockInstanceGuard, LeftoverLockOfAnEndedProcessIsRemoved) {
+    QTemporaryDir folder;
+    const QString leftover = folder.filePath(QStringLiteral("instance-crashed.lock"));
+    writeLeftoverLock(leftover, endedProcessId());
+    platform::LockInstanceGuard guard(folder.path());
+    ASSERT_TRUE(guard.registerThisInstance());
+    EXPECT_FALSE(guard.anotherInstanceRunning());
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+}
+
+TEST(LockInstanceGuard, InstanceThatEndedNormallyLeavesNothing) {
+    QTemporaryDir folder;
+    {
+        platform::LockInstanceGuard earlier(folder.path());
+        ASSERT_TRUE(earlier.registerThisInstance());
+    }
+    platform::LockInstanceGuard guard(folder.path());
+    EXPECT_FALSE(guard.anotherInstanceRunning());
+    EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+#include "shell/Startup.h"
+#include "shell/Forms.h"
+#include "shell/OfferArea.h"
+#include "shell/ShellWiring.h"
+#include "shell/UpdateReminder.h"
+#include "shell/frmAbout.h"
+#include "shell/frmReferFriend.h"
+#include "shell/modHelp.h"
+
+#include "tests/support/Fakes.h"
+#include "ui/ClickableLabel.h"
+#include "ui/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QWidget* referFriendWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmReferFriend") && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+struct Checks {
+    fakes::AllFakes fakes;
+    OfferArea offers;
+    QStringList steps;
+    float draw = 0.5F; // offer pick 4: the full-brand offer comes to the front
+    StartupChecks checks{StartupChecks::Steps{[this] { steps << QStringLiteral("reminder"); },
+                                              [this] {
+                                                  steps << QStringLiteral("pick");
+                                                  return draw;
+                                              }}};
+    Checks() { checks.attach(&offers, nullptr); }
+};
+
+TEST(StartupChecks, RunOnceThenNeverAgain) {
+    Checks c;
+    c.checks.run();
+    c.checks.run();
+    EXPECT_TRUE(c.checks.done());
+    EXPECT_EQ(c.fakes.instance.asked, 1);
+    EXPECT_EQ(c.steps, (QStringList{"reminder", "pick"}));
+    EXPECT_EQ(c.offers.front(), OfferArea::FullBrand);
+    EXPECT_TRUE(c.fakes.messages.shown.empty());
+}
+
+TEST(StartupChecks, FailingReminderDoesNotStopTheOfferPick) {
+    fakes::AllFakes fakes;
+    OfferArea offers;
+    StartupChecks checks{StartupChecks::Steps{[] { throw std::runtime_error("settings broken"); },
+                                              [] { return 0.5F; }}};
+    checks.attach(&offers, nullptr);
+    EXPECT_NO_THROW(checks.run());
+    EXPECT_EQ(offers.front(), OfferArea::FullBrand);
+}
+
+TEST(StartupChecks, SecondInstanceSaysSoAndEndsAtOnce) {
+    Checks c;
+    c.fakes.instance.another = true;
+    EXPECT_THROW(c.checks.run(), fakes::ProcessEnded);
+    ASSERT_EQ(c.fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(c.fakes.messages.shown[0].text, QStringLiteral("Application is already running"));
+    EXPECT_EQ(c.fakes.messages.shown[0].icon, platform::MessageIcon::Information);
+    EXPECT_FALSE(c.fakes.messages.shown[0].question);
+    EXPECT_TRUE(c.steps.isEmpty()) << "no reminder, no offer pick";
+    EXPECT_EQ(c.offers.front(), OfferArea::CoBrand);
+    EXPECT_EQ(referFriendWindow(), nullptr) << "no close handling, no refer-a-friend window";
+}
+
+TEST(StartupChecks, DefaultStepsRunTheRealReminder) {
+    fakes::AllFakes fakes;
+    OfferArea offers;
+    StartupChecks checks;
+    checks.attach(&offers, nullptr);
+    checks.run();
+    EXPECT_EQ(fakes.settings.writes, 1) << "the first reminder writes today's record";
+    EXPECT_GE(modHelp::intCoBrandRandomNumber, 1);
+    EXPECT_LE(modHelp::intCoBrandRandomNumber, 7);
+}
+
+// A window that records when its close handling runs, and may walk again from inside it.
+class Recorder : public QWidget {
+public:
+    Recorder(QString name, QStringList& log, bool walks = false)
+        : name_(std::move(name)), log_(log), walks_(walks) {
+        Forms::RegisterWindow(this);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        log_ << name_;
+        if (walks_) {
+            UnloadAllForms();
+        }
+        event->accept();
+    }
+
+private:
+    QString name_;
+    QStringList& log_;
+    bool walks_;
+};
+
+TEST(UnloadAllForms, ClosesEveryWindowOnceInCreationOrder) {
+    QStringList log;
+    Recorder first(QStringLiteral("first"), log);
+    Recorder walker(QStringLiteral("walker"), log, true);
+    Recorder hidden(QStringLiteral("hidden"), log);
+    Recorder last(QStringLiteral("last"), log);
+    first.show();
+    walker.show();
+    last.show();
+    UnloadAllForms();
+    EXPECT_EQ(log, (QStringList{"first", "walker", "hidden", "last"}))
+        << "the nested walk closes the rest; nobody closes twice";
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_FALSE(last.isVisible());
+    EXPECT_FALSE(Forms::OpenWindows().contains(&hidden));
+    UnloadAllForms();
+    EXPECT_EQ(log.size(), 4) << "a second walk finds nothing open";
+}
+
+TEST(UnloadAllForms, WindowClosedByTheUserIsNotClosedAgain) {
+    QStringList log;
+    Recorder closedByUser(QStringLiteral("user"), log);
+    Recorder other(QStringLiteral("other"), log);
+    closedByUser.show();
+    closedByUser.close();
+    UnloadAllForms();
+    EXPECT_EQ(log, (QStringList{"user", "other"}));
+}
+
+struct Shell {
+    fakes::AllFakes fakes;
+    frmMain* main = new frmMain;
+    OfferArea* offers = ShellWiring::AttachShell(*main);
+
+    Shell() { main->setAttribute(Qt::WA_DeleteOnClose); }
+    ~Shell() {
+        UnloadAllForms();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// Runs while the next modal window is open, then closes it with a key.
+void pressInNextModal(Qt::Key key, QString* title) {
+    QTimer::singleShot(0, [key, title] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        *title = modal->objectName();
+        QTest::keyClick(modal, key);
+    });
+}
+
+TEST(ShellWiring, MainWindowCarriesBannerOffersAndMenus) {
+    Shell s;
+    EXPECT_NE(s.main->findChild<ClickableLabel*>(QStringLiteral("Label10")), nullptr);
+    EXPECT_EQ(s.main->findChild<OfferArea*>(QStringLiteral("fraFullBrand")), s.offers);
+    EXPECT_EQ(s.offers->front(), OfferArea::CoBrand) << "no offer pick at start";
+    EXPECT_NE(s.main->findChild<QAction*>(QStringLiteral("mnuDonate")), nullptr);
+    EXPECT_TRUE(s.fakes.messages.shown.empty()) << "nothing asked at start";
+    EXPECT_EQ(s.fakes.instance.asked, 0) << "no instance test at start";
+    EXPECT_EQ(s.fakes.settings.writes, 0) << "no reminder at start";
+}
+
+TEST(ShellWiring, ChecksFollowTheFirstSavedReadingOnly) {
+    Shell s;
+    emit s.main->savedReadingOpened();
+    emit s.main->savedReadingOpened();
+    EXPECT_EQ(s.fakes.instance.asked, 1) << "one run per process";
+    EXPECT_EQ(s.fakes.settings.writes, 1) << "one reminder per process";
+    EXPECT_TRUE(ProcessStartupChecks().done());
+}
+
+TEST(ShellWiring, AboutBoxFromTheMenuClosesWithEnterOrEscape) {
+    Shell s;
+    s.main->show();
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        QString title;
+        pressInNextModal(key, &title);
+        s.main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        EXPECT_EQ(title, QStringLiteral("frmAbout")) << "shown modal";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "closed again";
+    }
+}
+
+TEST(AboutBox, TextsAndLinksThatLeaveItOpen) {
+    fakes::AllFakes fakes;
+    frmAbout box;
+    box.show();
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("QV Vantrel v1.20"));
+    EXPECT_TRUE(box.isModal());
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+              QStringLiteral("QV Vantrel v1.20"));
+    EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull())
+        << "the program's icon";
+    auto* home = box.findChild<ClickableLabel*>(QStringLiteral("lblHomePage"));
+    auto* details = box.findChild<ClickableLabel*>(QStringLiteral("lblCobrand"));
+    EXPECT_EQ(home->text(), QStringLiteral("Click here to visit ") + modHelp::MainSite());
+    EXPECT_EQ(details->text(), QStringLiteral("Click here for more details"));
+    emit home->clicked();
+    emit details->clicked();
+    EXPECT_EQ(fakes.urls.opened,
+              (QStringList{modHelp::MainSite(), modHelp::LinkAddress(modHelp::LinkFullBrand)}))
+        << "the details belong to the full-brand offer";
+    EXPECT_TRUE(box.isVisible());
+    auto* ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    EXPECT_TRUE(ok->isDefault());
+    ok->click();
+    EXPECT_FALSE(box.isVisible());
+}
+
+TEST(ShellWiring, ClosingTheMainWindowShowsReferAFriendAndLeavingItEndsAll) {
+    Shell s;
+    s.main->show();
+    s.main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    EXPECT_FALSE(s.main->isVisible());
+    QWidget* refer = referFriendWindow();
+    ASSERT_NE(refer, nullptr) << "Exit shows the refer-a-friend window";
+    EXPECT_EQ(refer->parentWidget(), nullptr) << "no owner";
+    EXPECT_FALSE(refer->isModal());
+    EXPECT_TRUE(refer->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    refer->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+    EXPECT_EQ(referFriendWindow(), nullptr);
+    EXPECT_TRUE(Forms::OpenWindows().isEmpty()) << "every window closed";
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
+}
+
+TEST(ShellWiring, CloseBoxOfEitherWindowBehavesAsExit) {
+    Shell s;
+    s.main->show();
+    QCloseEvent byUser; // the close box: a spontaneous close request
+    QApplication::sendEvent(s.main, &byUser);
+    s.main->hide();
+    QWidget* refer = referFriendWindow();
+    ASSERT_NE(refer, nullptr) << "the close box shows the refer-a-friend window too";
+    refer->close();
+    EXPECT_EQ(referFriendWindow(), nullptr);
+    EXPECT_TRUE(Forms::OpenWindows().isEmpty());
+}
+
+} // namespace

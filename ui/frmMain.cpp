@@ -275,6 +275,14 @@ void frmMain::setInputTabOrder() {
     }
 }
 
+void frmMain::showEvent(QShowEvent* event) {
+    if (!tabOrderSettled_) {
+        tabOrderSettled_ = true;
+        setInputTabOrder();
+    }
+    QMainWindow::showEvent(event);
+}
+
 void frmMain::Form_Load() {
     for (const char* month : MonthNames) {
         cboMonth->addItem(QLatin1String(month));

@@ -69,6 +69,10 @@ private:
     QGroupBox* createInputPanel();
     QWidget* createResultPanel();
     void setInputTabOrder();
+    // On first showing the window's own keyboard order is laid again, so that controls the
+    // shell chained after the open button come after the window's own last control.
+    void showEvent(QShowEvent* event) override;
+    bool tabOrderSettled_ = false;
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);

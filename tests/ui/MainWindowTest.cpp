@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,21 +110,43 @@ TEST_F(MainWindow, StartsWithTheInputPanelAndItsDefaults) {
     control<QPushButton>("cmdBack");
 }
 
-TEST_F(MainWindow, TabOrderFollowsTheFormFromNameToZoneHours) {
-    const QStringList expected = {
-        "txtName",    "cboMonth", "cboDate", "cboYear",  "cboHH",         "cboMM",
-        "cboSS",      "txtLonD",  "txtLonM", "optLong0", "optLong1",      "txtLatD",
-        "txtLatM",    "optLat0",  "optLat1", "txtMCity", "txtMState",     "txtMCountry",
-        "cmdBrowser", "cmdRashi", "cmdOpen", "chkDST",   "txtZoneMinute", "txtZoneHour"};
+// The window's own controls with a tab stop, in keyboard order from the name box.
+QStringList tabChain(QWidget* first, const QStringList& names) {
     QStringList chain;
-    QWidget* w = control<QWidget>("txtName");
-    for (int guard = 0; guard < 200 && chain.size() < expected.size(); ++guard) {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && expected.contains(w->objectName())) {
+    QWidget* w = first;
+    for (int guard = 0; guard < 300 && chain.size() < names.size(); ++guard) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && names.contains(w->objectName())) {
             chain << w->objectName();
         }
         w = w->nextInFocusChain();
     }
-    EXPECT_EQ(chain, expected);
+    return chain;
+}
+
+const QStringList KeyboardOrder = {
+    "txtName",    "cboMonth", "cboDate", "cboYear",  "cboHH",         "cboMM",
+    "cboSS",      "txtLonD",  "txtLonM", "optLong0", "optLong1",      "txtLatD",
+    "txtLatM",    "optLat0",  "optLat1", "txtMCity", "txtMState",     "txtMCountry",
+    "cmdBrowser", "cmdRashi", "cmdOpen", "chkDST",   "txtZoneMinute", "txtZoneHour"};
+
+TEST_F(MainWindow, TabOrderFollowsTheFormFromNameToZoneHours) {
+    EXPECT_EQ(tabChain(control<QWidget>("txtName"), KeyboardOrder), KeyboardOrder);
+}
+
+TEST(MainWindowShell, LabelsChainedAfterTheOpenButtonFollowTheWindowsOwnControls) {
+    fakes::AllFakes fakes;
+    frmMain window;
+    auto* link = new QLabel(QStringLiteral("link"));
+    link->setObjectName(QStringLiteral("shellLink"));
+    link->setFocusPolicy(Qt::StrongFocus);
+    window.offerArea()->layout()->addWidget(link);
+    QWidget::setTabOrder(window.openButton(), link);
+    window.show();
+    QStringList expected = KeyboardOrder;
+    expected << "lblTZHelp"
+             << "shellLink";
+    auto* name = window.findChild<QWidget*>(QStringLiteral("txtName"));
+    EXPECT_EQ(tabChain(name, expected), expected);
 }
 
 struct CheckCase {

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Takes the README's two screenshots of the main window under a virtual X server: the input
+# panel filled in by keyboard, and the reading that the calculate command then shows.
+#
+# Usage: tools/screenshots.sh [PROGRAM]
+#   PROGRAM defaults to build/release/shell/qv-vantrel; the script builds nothing.
+# Writes docs/screenshots/main-input.png and docs/screenshots/main-result.png.
+# Needs: xvfb, xdotool, imagemagick (import), dbus (dbus-run-session).
+#
+# The program runs with its own empty home folder, so no settings of the user are read or
+# written, and inside its own session bus, so no helper process outlives the script.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/release/shell/qv-vantrel}")
+outDir=docs/screenshots
+readonly Title="QV Vantrel v1.20"
+
+if [[ ! -x "$program" ]]; then
+    echo "no program at $program; build it first (cmake --build --preset release)" >&2
+    exit 1
+fi
+for tool in Xvfb xdotool import dbus-run-session; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing" >&2; exit 1; }
+done
+
+if [[ "${VANTREL_SCREENSHOT_INNER:-}" != 1 ]]; then
+    export VANTREL_SCREENSHOT_INNER=1
+    exec dbus-run-session -- "$0" "$program"
+fi
+
+work=$(mktemp -d)
+xvfbPid=""
+programPid=""
+cleanup() {
+    local status=$?
+    set +e
+    for pid in $programPid $xvfbPid; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+
+# A free display number: the first without a lock file.
+display=99
+while [[ -e "/tmp/.X${display}-lock" ]]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfbPid=$!
+export DISPLAY=":$display"
+for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+    LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+programPid=$!
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${Title}\$" | head -n 1)
+xdotool windowmove --sync "$window" 0 0
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# Typing goes to the focused control; Tab follows the window's keyboard order from the name:
+# month, day, year, hour, minute, second, longitude, East/West, latitude, North/South, city,
+# state, country, lookup button, calculate button, open button, DST, zone minutes, zone hours.
+key() { xdotool key --clearmodifiers "$@"; sleep 0.15; }
+type() { xdotool type --delay 40 "$1"; sleep 0.3; }
+tab() { key Tab; }
+
+xdotool mousemove --window "$window" 5 5 click 1 # makes sure the window has the keyboard
+key ctrl+a
+type "Meera"; tab                     # name
+type "Jul"; tab                       # month: keyboard search picks July
+type "4"; tab                         # day
+type "2015"; tab                      # year
+type "21"; tab                        # hour
+type "0"; tab                         # minute
+tab                                   # seconds stay 0
+type "74"; tab                        # longitude degrees
+type "0"; tab                         # longitude minutes
+key Right; tab                        # West
+type "40"; tab                        # latitude degrees
+type "42"; tab                        # latitude minutes
+tab                                   # North stays
+type "New York"; tab                  # city
+type "New York"; tab                  # state
+type "USA"; tab                       # country
+tab; tab; tab                         # lookup, calculate and open buttons
+key space; tab                        # DST
+type "0"; tab                         # zone minutes
+type "5"                              # zone hours
+sleep 0.5
+
+mkdir -p "$outDir"
+import -window "$window" "$outDir/main-input.png"
+
+key alt+g                             # "&Get My Vantrel Reading"
+sleep 1
+import -window "$window" "$outDir/main-result.png"
+
+echo "wrote $outDir/main-input.png and $outDir/main-result.png"

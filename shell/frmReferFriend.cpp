@@ -46,9 +46,8 @@ QString latin(const char* text) {
 }
 
 bool placeholderFocusChange(const QFocusEvent* event) {
-    // Switching to another program or opening a popup is no focus change inside the form.
-    return event->reason() != Qt::ActiveWindowFocusReason &&
-           event->reason() != Qt::PopupFocusReason;
+    // A box's own context menu takes the focus for a moment; that is no leaving of the box.
+    return event->reason() != Qt::PopupFocusReason;
 }
 } // namespace
 

@@ -20,11 +20,13 @@ inline constexpr qint64 ReadLimit = 1024 * 1024;
 // Lines 0 to 14 of the file, each already unscrambled. A line ends at CR, and a LF right
 // after the CR belongs to the line end; a lone LF stays in the line (and unscrambles to
 // nothing). A line the file does not reach within its first ReadLimit bytes, or a file that
-// cannot be read at all (missing, a folder, a FIFO, a device), gives an empty slot. Never
-// throws, never blocks, holds at most one line of 32,767 characters per slot.
+// cannot be read at all (missing, a folder, a FIFO, a device), gives an empty slot. A line
+// of 32,767 characters or more gives an empty slot too, and no more of it than that is kept.
+// Never throws, never blocks; the file is closed before it returns.
 Lines ReadSavedReading(const QString& path);
 
-// The same from a device already open for reading; reads at most ReadLimit bytes of it.
+// The same from a device already open for reading. Reads at most ReadLimit bytes of it,
+// and one more to tell whether the limit cut the last line short.
 Lines ReadSavedReading(QIODevice& device);
 
 // Month line: the list position that the value selects (the value minus 1, rounded half to

@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -47,6 +49,32 @@ QLineEdit* numberBox(const QString& objectName, const QString& accessibleName) {
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) +
                          box->fontMetrics().height());
     return box;
+}
+
+// The input panel's decoration: a crescent moon among stars on a night-blue disc, drawn at
+// the screen's resolution.
+QPixmap moonPicture(int size, qreal pixelRatio) {
+    QPixmap picture(QSize(size, size) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 100.0, size / 100.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(25, 35, 90));
+    painter.drawEllipse(QRectF(2, 2, 96, 96));
+    QPainterPath moon;
+    moon.addEllipse(QRectF(22, 20, 56, 56));
+    QPainterPath shadow;
+    shadow.addEllipse(QRectF(38, 12, 56, 56));
+    painter.setBrush(QColor(250, 215, 40));
+    painter.drawPath(moon.subtracted(shadow));
+    painter.setBrush(QColor(240, 240, 255));
+    for (const QPointF& star :
+         {QPointF(70, 74), QPointF(80, 30), QPointF(30, 84), QPointF(60, 52), QPointF(20, 36)}) {
+        painter.drawEllipse(star, 2.2, 2.2);
+    }
+    return picture;
 }
 
 QLabel* caption(const QString& text, QWidget* buddy, const QString& objectName) {
@@ -185,27 +213,33 @@ QGroupBox* frmMain::createInputPanel() {
     placeRow->addWidget(placeFrame("fraLongitude", QStringLiteral("Longitude"), txtLonD, txtLonM,
                                    "txtLonD", "txtLonM", optLong0, optLong1, "optLong0", "optLong1",
                                    QStringLiteral("East"), QStringLiteral("West")));
-    grid->addLayout(placeRow, 4, 0, 1, 2);
+    grid->addLayout(placeRow, 4, 0, 1, 3);
 
     txtMCity = named(new QLineEdit, "txtMCity", QStringLiteral("City"));
     txtMState = named(new QLineEdit, "txtMState", QStringLiteral("State"));
     txtMCountry = named(new QLineEdit, "txtMCountry", QStringLiteral("Country"));
     grid->addWidget(caption(QStringLiteral("City"), txtMCity, "lblCity"), 5, 0);
-    grid->addWidget(txtMCity, 5, 1);
+    grid->addWidget(txtMCity, 5, 1, 1, 2);
     grid->addWidget(caption(QStringLiteral("State"), txtMState, "lblState"), 6, 0);
-    grid->addWidget(txtMState, 6, 1);
+    grid->addWidget(txtMState, 6, 1, 1, 2);
     grid->addWidget(caption(QStringLiteral("Country"), txtMCountry, "lblCountry"), 7, 0);
-    grid->addWidget(txtMCountry, 7, 1);
+    grid->addWidget(txtMCountry, 7, 1, 1, 2);
 
     cmdBrowser = named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
                        "cmdBrowser", QStringLiteral("Click Here To Find Latitude & Longitude"));
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     grid->addWidget(cmdBrowser, 8, 0, 1, 2, Qt::AlignLeft);
 
+    auto* decoration = named(new QLabel, "imgDecoration");
+    const int decorationSize = 4 * decoration->fontMetrics().height();
+    decoration->setPixmap(moonPicture(decorationSize, decoration->devicePixelRatioF()));
+    grid->addWidget(decoration, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignRight);
+
     cmdRashi = named(new QPushButton(QStringLiteral("&Get My Vantrel Reading")), "cmdRashi",
                      QStringLiteral("Get My Vantrel Reading"));
     connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
     grid->addWidget(cmdRashi, 9, 0, 1, 2, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
 
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute}) {
         box->installEventFilter(this);

@@ -22,6 +22,13 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Writes one output label; a label that is not there is passed over like a failing step.
+void write(QLabel* label, const QString& text) {
+    if (label != nullptr) {
+        label->setText(text);
+    }
+}
+
 // Runs one step of the oracle; a step that throws is passed over.
 template <typename Step> void runStep(Step&& step) noexcept {
     try {
@@ -73,16 +80,17 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view,
     }
     const NakshatraRow& found = NakshatraGroupTable[row];
     runStep([&] {
-        view.lblResult.at(0)->setText(toQString(found.name));
-        view.lblResult.at(1)->setText(toQString(found.group));
+        write(view.lblResult[0], toQString(found.name));
+        write(view.lblResult[1], toQString(found.group));
     });
     // The verdict follows the group name as shown.
     runStep([&] {
-        const QString shownGroup = view.lblResult.at(1)->text();
+        const QString shownGroup =
+            view.lblResult[1] != nullptr ? view.lblResult[1]->text() : toQString(found.group);
         for (const GroupVerdict& verdict : GroupVerdictTable) {
             if (toQString(verdict.group) == shownGroup) {
-                view.lblResult.at(2)->setText(toQString(verdict.characteristics));
-                view.lblResult.at(3)->setText(toQString(verdict.search));
+                write(view.lblResult[2], toQString(verdict.characteristics));
+                write(view.lblResult[3], toQString(verdict.search));
                 break;
             }
         }
@@ -98,7 +106,7 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view,
         const std::optional<QString> line =
             DateLine(reading.month, reading.day, reading.year, QLocale());
         if (line) {
-            view.lblResult.at(4)->setText(*line);
+            write(view.lblResult[4], *line);
         }
     });
 }

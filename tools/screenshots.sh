@@ -72,31 +72,31 @@ sleep 0.5
 # month, day, year, hour, minute, second, longitude, East/West, latitude, North/South, city,
 # state, country, lookup button, calculate button, open button, DST, zone minutes, zone hours.
 key() { xdotool key --clearmodifiers "$@"; sleep 0.15; }
-type() { xdotool type --delay 40 "$1"; sleep 0.3; }
+typeText() { xdotool type --delay 40 "$1"; sleep 0.3; }
 tab() { key Tab; }
 
 xdotool mousemove --window "$window" 5 5 click 1 # makes sure the window has the keyboard
 key ctrl+a
-type "Meera"; tab                     # name
-type "Jul"; tab                       # month: keyboard search picks July
-type "4"; tab                         # day
-type "2015"; tab                      # year
-type "21"; tab                        # hour
-type "0"; tab                         # minute
+typeText "Meera"; tab                     # name
+typeText "Jul"; tab                       # month: keyboard search picks July
+typeText "4"; tab                         # day
+typeText "2015"; tab                      # year
+typeText "21"; tab                        # hour
+typeText "0"; tab                         # minute
 tab                                   # seconds stay 0
-type "74"; tab                        # longitude degrees
-type "0"; tab                         # longitude minutes
+typeText "74"; tab                        # longitude degrees
+typeText "0"; tab                         # longitude minutes
 key Right; tab                        # West
-type "40"; tab                        # latitude degrees
-type "42"; tab                        # latitude minutes
+typeText "40"; tab                        # latitude degrees
+typeText "42"; tab                        # latitude minutes
 tab                                   # North stays
-type "New York"; tab                  # city
-type "New York"; tab                  # state
-type "USA"; tab                       # country
+typeText "New York"; tab                  # city
+typeText "New York"; tab                  # state
+typeText "USA"; tab                       # country
 tab; tab; tab                         # lookup, calculate and open buttons
 key space; tab                        # DST
-type "0"; tab                         # zone minutes
-type "5"                              # zone hours
+typeText "0"; tab                         # zone minutes
+typeText "5"                              # zone hours
 sleep 0.5
 
 mkdir -p "$outDir"

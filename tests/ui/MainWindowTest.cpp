@@ -85,7 +85,7 @@ TEST_F(MainWindow, StartsWithTheInputPanelAndItsDefaults) {
                              "txtLonD", "txtLonM", "txtMCity", "txtMState", "txtMCountry"}) {
         EXPECT_TRUE(box(name)->text().isEmpty()) << name;
         EXPECT_FALSE(box(name)->accessibleName().isEmpty()) << name;
-        EXPECT_GT(box(name)->maxLength(), 30000) << name << " has no length limit";
+        EXPECT_GT(box(name)->maxLength(), 30000) << name << " takes long texts";
     }
     EXPECT_TRUE(control<QRadioButton>("optLat0")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("optLong0")->isChecked());

@@ -46,6 +46,9 @@ TEST(MapWebSearch, SearchTextIsOneEncodedQueryValue) {
         EXPECT_EQ(query.queryItems(QUrl::FullyDecoded).size(), 1) << c.reason;
         EXPECT_EQ(query.queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded), c.text)
             << c.reason;
+        // The browser opener's tolerant parse hands on the same address.
+        EXPECT_EQ(QUrl(address, QUrl::TolerantMode).toString(QUrl::FullyEncoded), address)
+            << c.reason;
     }
 }
 

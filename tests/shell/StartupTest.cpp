@@ -7,6 +7,8 @@
 #include "shell/frmReferFriend.h"
 #include "shell/modHelp.h"
 
+#include "platform/MapWebSearch.h"
+
 #include "tests/support/Fakes.h"
 #include "ui/ClickableLabel.h"
 #include "ui/frmMain.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -175,6 +178,45 @@ TEST(ShellWiring, MainWindowCarriesBannerOffersAndMenus) {
     EXPECT_TRUE(s.fakes.messages.shown.empty()) << "nothing asked at start";
     EXPECT_EQ(s.fakes.instance.asked, 0) << "no instance test at start";
     EXPECT_EQ(s.fakes.settings.writes, 0) << "no reminder at start";
+}
+
+struct LookupCase {
+    const char* reason;
+    QString city, state, country;
+    const char* message; // nullptr: the search runs
+};
+
+TEST(ShellWiring, LookupSearchesTheMapForThePlaceWithTheHomePage) {
+    const LookupCase cases[] = {
+        {"country missing", QStringLiteral("Pune"), QStringLiteral("MH"), QString(),
+         "Please Enter Country"},
+        {"all missing: city first", QString(), QString(), QString(), "Please Enter City"},
+        {"state missing", QStringLiteral("Pune"), QString(), QStringLiteral("India"),
+         "Please Enter State"},
+        {"hostile place names, a line break too", QStringLiteral("A&B=C #1"), QStringLiteral("X+Y"),
+         QStringLiteral("Z\nW"), nullptr},
+    };
+    for (const auto& c : cases) {
+        Shell s;
+        s.main->findChild<QLineEdit*>(QStringLiteral("txtMCity"))->setText(c.city);
+        s.main->findChild<QLineEdit*>(QStringLiteral("txtMState"))->setText(c.state);
+        s.main->findChild<QLineEdit*>(QStringLiteral("txtMCountry"))->setText(c.country);
+        s.main->findChild<QPushButton*>(QStringLiteral("cmdBrowser"))->click();
+        if (c.message != nullptr) {
+            EXPECT_EQ(s.fakes.messages.texts(), QStringList{QString::fromLatin1(c.message)})
+                << c.reason;
+            EXPECT_TRUE(s.fakes.webSearch.searches.empty()) << c.reason;
+            continue;
+        }
+        ASSERT_EQ(s.fakes.webSearch.searches.size(), 1U) << c.reason;
+        const auto& [text, site] = s.fakes.webSearch.searches.front();
+        EXPECT_EQ(site, modHelp::LinkAddress(modHelp::LinkHome)) << "the home page goes along";
+        EXPECT_EQ(text, c.city + QLatin1Char(' ') + c.state + QLatin1Char(' ') + c.country +
+                            QStringLiteral(" Latitude Longitude"));
+        EXPECT_EQ(platform::mapSearchAddress(text),
+                  QStringLiteral("https://www.openstreetmap.org/search?query=A%26B%3DC%20%231%20X%"
+                                 "2BY%20Z%0AW%20Latitude%20Longitude"));
+    }
 }
 
 TEST(ShellWiring, ChecksFollowTheFirstSavedReadingOnly) {

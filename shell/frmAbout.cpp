@@ -37,7 +37,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(caption());
     setWindowIcon(ProgramIcon::icon());
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette lightBlue = palette();
     lightBlue.setColor(QPalette::Window, QColor(0xC6, 0xE2, 0xFF));
     setPalette(lightBlue);

@@ -1,5 +1,6 @@
 #include "SavedReading.h"
 
+#include "NumberText.h"
 #include "Scrambler.h"
 
 #include <QFile>
@@ -57,53 +58,6 @@ struct LineBuffer {
         tooLong = false;
     }
 };
-
-// A decimal number as the input boxes take it: optional '-', digits, optionally '.' and
-// digits; spaces around it are ignored. Nothing for any other text.
-std::optional<double> decimalValue(const QString& value) {
-    qsizetype first = 0;
-    qsizetype end = value.size();
-    while (first < end && value[first] == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (end > first && value[end - 1] == QLatin1Char(' ')) {
-        --end;
-    }
-    const QStringView number = QStringView(value).mid(first, end - first);
-    qsizetype i = 0;
-    if (i < number.size() && number[i] == QLatin1Char('-')) {
-        ++i;
-    }
-    const auto digitsFrom = [&number](qsizetype at) {
-        qsizetype count = 0;
-        while (at + count < number.size() && number[at + count] >= QLatin1Char('0') &&
-               number[at + count] <= QLatin1Char('9')) {
-            ++count;
-        }
-        return count;
-    };
-    const qsizetype whole = digitsFrom(i);
-    if (whole == 0) {
-        return std::nullopt;
-    }
-    i += whole;
-    if (i < number.size() && number[i] == QLatin1Char('.')) {
-        const qsizetype fraction = digitsFrom(i + 1);
-        if (fraction == 0) {
-            return std::nullopt;
-        }
-        i += 1 + fraction;
-    }
-    if (i != number.size()) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const double result = number.toDouble(&ok);
-    if (!ok || !std::isfinite(result)) {
-        return std::nullopt;
-    }
-    return result;
-}
 
 #ifdef Q_OS_UNIX
 // Closes a descriptor when the reading is over, whichever way it ends.
@@ -199,7 +153,7 @@ Lines ReadSavedReading(const QString& path) {
 }
 
 std::optional<int> MonthPosition(const QString& value) {
-    const std::optional<double> number = decimalValue(value);
+    const std::optional<double> number = NumberText::ToDecimal(value);
     if (!number) {
         return std::nullopt;
     }

@@ -5,9 +5,9 @@
 namespace platform {
 
 Services& services() {
-    static Services current{&productionMessageBox(),     &productionOpenFileDialog(),
-                            &productionUrlOpener(),      &productionWebSearch(),
-                            &productionSettingsStore(),  &productionInstanceGuard(),
+    static Services current{&productionMessageBox(),    &productionOpenFileDialog(),
+                            &productionUrlOpener(),     &productionWebSearch(),
+                            &productionSettingsStore(), &productionInstanceGuard(),
                             &productionProcessControl()};
     return current;
 }
@@ -31,6 +31,8 @@ ScopedServices::ScopedServices(const Services& replacements) : saved_(services()
     replace(current.process, replacements.process);
 }
 
-ScopedServices::~ScopedServices() { services() = saved_; }
+ScopedServices::~ScopedServices() {
+    services() = saved_;
+}
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "InputChecks.h"
 
-#include "NumberText.h"
+#include "aids/NumberText.h"
 
 namespace InputChecks {
 

@@ -4,6 +4,7 @@
 // whose controls are found by their object names.
 
 #include "tests/support/Fakes.h"
+#include "tests/support/QStringPrinter.h"
 #include "ui/frmMain.h"
 
 #include <QString>
@@ -13,10 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace uitest {
 

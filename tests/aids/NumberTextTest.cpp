@@ -1,6 +1,8 @@
-#include "ui/NumberText.h"
+#include "aids/NumberText.h"
 
-#include "UiTestSupport.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
 
 #include <optional>
 

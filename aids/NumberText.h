@@ -5,11 +5,16 @@
 #include <cstdint>
 #include <optional>
 
-// Reading the six number boxes of the main window.
+// Reading numbers as the program's inputs take them: the main window's number boxes and
+// the number lines of a saved reading.
 namespace NumberText {
 
 // The text without leading and trailing space characters (other white space stays).
 QString TrimSpaces(const QString& text);
+
+// The decimal number in a text, trimmed of spaces: exactly an optional "-", one or more ASCII
+// digits, and optionally "." followed by one or more ASCII digits. Nothing for any other text.
+std::optional<double> ToDecimal(const QString& text);
 
 // The number in a box's text as a 16-bit value.
 //

@@ -54,7 +54,7 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-std::optional<std::int16_t> ToInt16(const QString& text) {
+std::optional<double> ToDecimal(const QString& text) {
     const QString trimmed = TrimSpaces(text);
     if (!isPlainDecimal(trimmed)) {
         return std::nullopt;
@@ -65,11 +65,19 @@ std::optional<std::int16_t> ToInt16(const QString& text) {
     double value = 0;
     const auto [end, error] =
         std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != ascii.data() + ascii.size()) {
+    if (error != std::errc{} || end != ascii.data() + ascii.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::int16_t> ToInt16(const QString& text) {
+    const std::optional<double> value = ToDecimal(text);
+    if (!value) {
         return std::nullopt;
     }
     // The default rounding mode sends halves to the even neighbour.
-    const double rounded = std::nearbyint(value);
+    const double rounded = std::nearbyint(*value);
     if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
           rounded <= std::numeric_limits<std::int16_t>::max())) {
         return std::nullopt;

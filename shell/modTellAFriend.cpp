@@ -14,18 +14,6 @@ namespace modTellAFriend {
 
 ReferralInput referral;
 
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (end > first && text.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    return text.mid(first, end - first);
-}
-
 ReferralInput Capture(const QString& name, const QString& email, const QString& message,
                       const QString& friendName, const QString& friendEmail) {
     return {TrimSpaces(name), TrimSpaces(email), TrimSpaces(message), TrimSpaces(friendName),

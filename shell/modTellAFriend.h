@@ -1,5 +1,7 @@
 #pragma once
 
+#include "aids/NumberText.h"
+
 #include <QString>
 
 #include <optional>
@@ -29,7 +31,7 @@ struct ReferralInput {
 extern ReferralInput referral;
 
 // Removes leading and trailing spaces (character 32 only); tabs and line breaks stay.
-QString TrimSpaces(const QString& text);
+using NumberText::TrimSpaces;
 
 // The texts as the boxes hold them, trimmed.
 ReferralInput Capture(const QString& name, const QString& email, const QString& message,

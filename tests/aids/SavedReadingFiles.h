@@ -9,6 +9,14 @@
 
 namespace savedfiles {
 
+// The inputs of a whole reading, one per line.
+inline const QStringList FullReading = {
+    QStringLiteral("Asha Rao"), QStringLiteral("8"),  QStringLiteral("15"), QStringLiteral("2010"),
+    QStringLiteral("10"),       QStringLiteral("30"), QStringLiteral("77"), QStringLiteral("13"),
+    QStringLiteral("28"),       QStringLiteral("37"), QStringLiteral("5"),  QStringLiteral("30"),
+    QStringLiteral("1"),        QStringLiteral("1"),  QStringLiteral("0"),
+};
+
 // The stored form of an ASCII text: each code plus 85.
 inline QByteArray scrambled(const QString& ascii) {
     QByteArray bytes;

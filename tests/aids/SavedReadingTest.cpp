@@ -17,18 +17,11 @@
 namespace {
 
 using savedfiles::fileBytes;
+using savedfiles::FullReading;
 using savedfiles::scrambled;
 using SavedReading::Lines;
 using SavedReading::MonthPosition;
 using SavedReading::ReadSavedReading;
-
-// The inputs of a whole reading, one per line.
-const QStringList FullReading = {
-    QStringLiteral("Asha Rao"), QStringLiteral("8"),  QStringLiteral("15"), QStringLiteral("2010"),
-    QStringLiteral("10"),       QStringLiteral("30"), QStringLiteral("77"), QStringLiteral("13"),
-    QStringLiteral("28"),       QStringLiteral("37"), QStringLiteral("5"),  QStringLiteral("30"),
-    QStringLiteral("1"),        QStringLiteral("1"),  QStringLiteral("0"),
-};
 
 Lines linesOf(QStringList values) {
     Lines lines;

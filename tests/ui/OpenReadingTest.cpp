@@ -27,13 +27,7 @@
 namespace {
 
 using savedfiles::fileBytes;
-
-const QStringList FullReading = {
-    QStringLiteral("Asha Rao"), QStringLiteral("8"),  QStringLiteral("15"), QStringLiteral("2010"),
-    QStringLiteral("10"),       QStringLiteral("30"), QStringLiteral("77"), QStringLiteral("13"),
-    QStringLiteral("28"),       QStringLiteral("37"), QStringLiteral("5"),  QStringLiteral("30"),
-    QStringLiteral("1"),        QStringLiteral("1"),  QStringLiteral("0"),
-};
+using savedfiles::FullReading;
 
 // The reading with one line replaced.
 QStringList withLine(int line, const QString& value) {

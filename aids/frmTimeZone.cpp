@@ -7,7 +7,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // Client area at 96 dots per inch; the list takes about nine tenths of the height.
@@ -56,6 +59,10 @@ void frmTimeZone::Form_Load() {
         lstTimeZone->addItem(QStringView(zone.listText).toString());
     }
     lstTimeZone->clearSelection();
+    // With a large font the longest zone would be cut off: the window widens to show it.
+    const int entriesWidth = lstTimeZone->sizeHintForColumn(0) + 2 * lstTimeZone->frameWidth() +
+                             lstTimeZone->verticalScrollBar()->sizeHint().width();
+    resize(std::max(width(), entriesWidth), height());
 }
 
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {

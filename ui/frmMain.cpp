@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,6 +37,8 @@ Widget* named(Widget* widget, const QString& objectName, const QString& accessib
 QComboBox* pickOnlyList(const QString& objectName, const QString& accessibleName) {
     auto* list = named(new QComboBox, objectName, accessibleName);
     list->setEditable(false);
+    // The open list is what a screen reader meets while the user picks.
+    list->view()->setAccessibleName(accessibleName);
     return list;
 }
 
@@ -165,7 +168,8 @@ QGroupBox* frmMain::createInputPanel() {
     txtZoneMinute = numberBox("txtZoneMinute", QStringLiteral("Time zone minutes"));
     chkDST = named(new QCheckBox(QStringLiteral("DST")), "chkDST",
                    QStringLiteral("Daylight saving time in force"));
-    lblTZHelp = named(new ClickableLabel(QStringLiteral("TZ Help")), "lblTZHelp");
+    lblTZHelp = named(new ClickableLabel(QStringLiteral("TZ Help")), "lblTZHelp",
+                      QStringLiteral("Time zone help"));
     lblTZHelp->setToolTip(QStringLiteral("Pick the time zone from a list"));
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
     auto* zoneRow = new QHBoxLayout(fraZone);
@@ -298,12 +302,15 @@ QWidget* frmMain::createResultPanel() {
     return fraResult;
 }
 
+// Back stands before the open button: hidden with the result panel it leaves the input
+// order as it is, and with the result panel in front Tab goes from Back to the open button
+// and then on to the shell's links.
 void frmMain::setInputTabOrder() {
-    QWidget* const order[] = {txtName,    cboMonth, cboDate, cboYear,  cboHH,         cboMM,
-                              cboSS,      txtLonD,  txtLonM, optLong0, optLong1,      txtLatD,
-                              txtLatM,    optLat0,  optLat1, txtMCity, txtMState,     txtMCountry,
-                              cmdBrowser, cmdRashi, cmdOpen, chkDST,   txtZoneMinute, txtZoneHour,
-                              lblTZHelp,  cmdBack};
+    QWidget* const order[] = {txtName,     cboMonth, cboDate, cboYear,  cboHH,     cboMM,
+                              cboSS,       txtLonD,  txtLonM, optLong0, optLong1,  txtLatD,
+                              txtLatM,     optLat0,  optLat1, txtMCity, txtMState, txtMCountry,
+                              cmdBrowser,  cmdRashi, cmdBack, cmdOpen,  chkDST,    txtZoneMinute,
+                              txtZoneHour, lblTZHelp};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -35,6 +35,9 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export DISPLAY="$display" DBUS_SESSION_BUS_ADDRESS=disabled QT_QPA_PLATFORM=xcb
 export BROWSER=true # a page the program opens goes nowhere
 unset QT_QPA_PLATFORMTHEME
+# The screenshots show the windows at scale 1, whatever scaling the caller's environment asks for.
+export QT_SCALE_FACTOR=1
+unset QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_FONT_DPI QT_USE_PHYSICAL_DPI
 
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
 xvfb_pid=$!

@@ -59,8 +59,10 @@ done
 
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
+# The pictures show the window at scale 1, whatever scaling the caller's environment asks for.
+unset QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_FONT_DPI QT_USE_PHYSICAL_DPI
 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-    LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 "$program" >"$work/program.log" 2>&1 &
 programPid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${Title}\$" | head -n 1)

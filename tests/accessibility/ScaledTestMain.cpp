@@ -1,0 +1,59 @@
+// main() of the accessibility, keyboard and text-fit tests. The scale factor of a whole run
+// comes from VANTREL_TEST_SCALE ("2" for twice the size); Qt reads its own scale factor only
+// when the application is created, so it is set here before that.
+#include "WindowVisits.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// On the offscreen platform the screen is given a desktop's size in device-independent
+// pixels at every scale (the platform's default 800 x 600 pixels would shrink to a quarter
+// at scale 2), so windows open at the size they would open at on a real desktop.
+bool configureOffscreenScreen(QTemporaryFile& config, double scale) {
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QStringLiteral("offscreen")) {
+        return true;
+    }
+    if (!config.open()) {
+        return false;
+    }
+    const auto width = static_cast<int>(std::lround(1920 * scale));
+    const auto height = static_cast<int>(std::lround(1200 * scale));
+    config.write(QStringLiteral(R"({"screens": [{"name": "desktop", "x": 0, "y": 0,)"
+                                R"( "width": %1, "height": %2, "logicalDpi": 96,)"
+                                R"( "logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(width)
+                     .arg(height)
+                     .toUtf8());
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const double scale = a11ytest::runScale();
+    if (scale <= 0.0) {
+        return 2;
+    }
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    // Test discovery runs the program at build time, outside the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QTemporaryFile screenConfig;
+    if (!configureOffscreenScreen(screenConfig, scale)) {
+        return 2;
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

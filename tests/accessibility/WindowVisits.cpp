@@ -1,0 +1,155 @@
+#include "WindowVisits.h"
+
+#include "platform/MessageBox.h"
+#include "shell/OfferArea.h"
+#include "shell/ShellWiring.h"
+#include "shell/UpdateReminder.h"
+#include "shell/frmReferFriend.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace a11ytest {
+
+double runScale() {
+    const QByteArray text = qgetenv("VANTREL_TEST_SCALE");
+    if (text.isEmpty()) {
+        return 1.0;
+    }
+    bool ok = false;
+    const double scale = text.toDouble(&ok);
+    return ok ? scale : 0.0;
+}
+
+void settle(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    static_cast<void>(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+}
+
+ShellWindow::ShellWindow() : main_(new frmMain), offers_(ShellWiring::AttachShell(*main_)) {
+    settle(*main_);
+}
+
+// Deleted without closing: closing would bring up the refer-a-friend window.
+ShellWindow::~ShellWindow() {
+    delete main_;
+}
+
+void ShellWindow::calculate() const {
+    const std::pair<const char*, const char*> entries[] = {
+        {"txtName", "Ann"}, {"txtZoneHour", "5"}, {"txtZoneMinute", "30"}, {"txtLonD", "73"},
+        {"txtLonM", "51"},  {"txtLatD", "18"},    {"txtLatM", "31"},
+    };
+    for (const auto& [name, text] : entries) {
+        control<QLineEdit>(name)->setText(QLatin1String(text));
+    }
+    control<QPushButton>("cmdRashi")->click();
+    QCoreApplication::processEvents();
+}
+
+void visitNextModal(const Visit& visit, bool* opened) {
+    QTimer::singleShot(0, [visit, opened] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal == nullptr) {
+            return;
+        }
+        *opened = true;
+        static_cast<void>(QTest::qWaitForWindowActive(modal));
+        QCoreApplication::processEvents();
+        visit(*modal);
+        // The check may have closed the window itself.
+        if (QApplication::activeModalWidget() == modal) {
+            modal->done(QDialog::Rejected);
+        }
+    });
+}
+
+void visitModal(const std::function<void()>& opener, const Visit& visit, const char* what) {
+    bool opened = false;
+    visitNextModal(visit, &opened);
+    opener();
+    EXPECT_TRUE(opened) << what << " opened no modal window";
+}
+
+std::vector<ProgramWindow> programWindows() {
+    std::vector<ProgramWindow> windows = {
+        {"frmMain with the input panel and the co-brand offer",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             visit(shell.main());
+         }},
+        {"frmMain with the result panel and the full-brand offer",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             shell.offers().bringToFront(OfferArea::FullBrand);
+             shell.calculate();
+             visit(shell.main());
+         }},
+        {"frmTimeZone from TZ Help",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             visitModal([&] { shell.main().lblTZHelp_Click(); }, visit, "TZ Help");
+         }},
+        {"frmAbout from Help > About Software",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             visitModal([&] { shell.control<QAction>("mnuAbout")->trigger(); }, visit,
+                        "About Software");
+         }},
+        {"message box with the stop icon",
+         [](const Visit& visit) {
+             platform::QtMessageBox box;
+             visitModal(
+                 [&] {
+                     box.notify(nullptr,
+                                QStringLiteral("Please Enter Hour and Minute of Time Zone"),
+                                platform::MessageIcon::Stop);
+                 },
+                 visit, "a notice");
+         }},
+        {"message box with the update question",
+         [](const Visit& visit) {
+             platform::QtMessageBox box;
+             visitModal(
+                 [&] {
+                     box.ask(nullptr, UpdateReminder::QuestionText(),
+                             platform::MessageIcon::Information);
+                 },
+                 visit, "the update question");
+         }},
+    };
+    // The four promotional texts differ in length; each gets its own look.
+    static constexpr const char* referNames[] = {
+        "frmReferFriend with promotion 0", "frmReferFriend with promotion 1",
+        "frmReferFriend with promotion 2", "frmReferFriend with promotion 3"};
+    for (int promotion = 0; promotion < 4; ++promotion) {
+        windows.push_back({referNames[promotion], [promotion](const Visit& visit) {
+                               const float draw = (static_cast<float>(promotion) + 0.5F) / 4.0F;
+                               frmReferFriend form([draw] { return draw; });
+                               settle(form);
+                               visit(form);
+                           }});
+    }
+    return windows;
+}
+
+std::string describe(const QObject* object) {
+    if (object == nullptr) {
+        return "(none)";
+    }
+    if (!object->objectName().isEmpty()) {
+        return object->objectName().toStdString();
+    }
+    return std::string(object->metaObject()->className());
+}
+
+} // namespace a11ytest

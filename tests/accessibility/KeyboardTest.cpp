@@ -3,6 +3,7 @@
 // access keys of the captions reach their controls.
 #include "WindowVisits.h"
 
+#include "platform/MessageBox.h"
 #include "shell/Forms.h"
 #include "shell/OfferArea.h"
 #include "shell/frmReferFriend.h"
@@ -297,6 +298,53 @@ TEST(Keyboard, ReferAFriendTabsThroughTheFormThenItsLinksAndKeysWorkThem) {
 
     accessKey(child("txtName"), Qt::Key_X, [&] { return !form.isVisible(); });
     EXPECT_FALSE(form.isVisible()) << "Alt+X is Exit";
+}
+
+struct AnswerCase {
+    const char* reason;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool yes;
+};
+
+TEST(Keyboard, MessageBoxesAreAnsweredAndClosedFromTheKeyboard) {
+    platform::QtMessageBox messages;
+    const AnswerCase answers[] = {
+        {"Enter takes the default, Yes", Qt::Key_Return, Qt::NoModifier, true},
+        {"Escape answers No", Qt::Key_Escape, Qt::NoModifier, false},
+        {"Alt+Y answers Yes", Qt::Key_Y, Qt::AltModifier, true},
+        {"Alt+N answers No", Qt::Key_N, Qt::AltModifier, false},
+    };
+    for (const AnswerCase& c : answers) {
+        SCOPED_TRACE(c.reason);
+        bool yes = !c.yes;
+        a11ytest::visitModal(
+            [&] {
+                yes = messages.ask(nullptr, QStringLiteral("Do you want to check for an update?"),
+                                   platform::MessageIcon::Information);
+            },
+            [&](QWidget& box) {
+                QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+                static_cast<void>(QTest::qWaitFor([&] { return !box.isVisible(); }, 2000));
+                EXPECT_FALSE(box.isVisible()) << "the key did not answer";
+            },
+            "the question");
+        EXPECT_EQ(yes, c.yes);
+    }
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        a11ytest::visitModal(
+            [&] {
+                messages.notify(nullptr, QStringLiteral("Please Enter Name"),
+                                platform::MessageIcon::Stop);
+            },
+            [&](QWidget& box) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                static_cast<void>(QTest::qWaitFor([&] { return !box.isVisible(); }, 2000));
+                EXPECT_FALSE(box.isVisible()) << "the key did not close the notice";
+            },
+            "a notice");
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class OfferArea;

@@ -77,6 +77,9 @@ void frmReferFriend::Form_Load(const modHelp::RandomSource& draw) {
     promotion_ = std::clamp(static_cast<int>(r * 4.0F), 0, 3);
     Label2->setText(promotionText(promotion_));
     Label2->setAccessibleName(Label2->text());
+    // The text wraps in the left column; even at that column's least width it shows whole.
+    Label2->setMinimumHeight(
+        std::max(promotionHeight, Label2->heightForWidth(Label2->parentWidget()->minimumWidth())));
     platform::keepOnTop(*this);
 }
 
@@ -180,13 +183,14 @@ void frmReferFriend::layoutControls() {
     auto* right = new QVBoxLayout(Frame6);
     right->addWidget(Label3, 1);
     right->addWidget(lblGoToHome);
-    Frame6->setMinimumWidth(rightColumnWidth);
+    // The design widths are floors; a larger font widens the columns beyond them.
+    Frame6->setMinimumWidth(std::max(rightColumnWidth, Frame6->minimumSizeHint().width()));
 
     auto* window = new QHBoxLayout(this);
     auto* leftHolder = new QWidget(this);
     leftHolder->setLayout(left);
     left->setContentsMargins(0, 0, 0, 0);
-    leftHolder->setMinimumWidth(leftColumnWidth);
+    leftHolder->setMinimumWidth(std::max(leftColumnWidth, leftHolder->minimumSizeHint().width()));
     window->addWidget(leftHolder, 2);
     window->addWidget(Frame6, 1);
 

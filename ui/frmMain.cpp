@@ -321,7 +321,25 @@ void frmMain::showEvent(QShowEvent* event) {
         tabOrderSettled_ = true;
         setInputTabOrder();
     }
+    // Of the two panels only the result panel's wrapped texts give a height for a width, and
+    // the panels' place takes that height whenever the window is short of room (a small
+    // screen, a large font): the input panel's own least height is the floor.
+    panels->setMinimumHeight(fraMain->minimumSizeHint().height());
     QMainWindow::showEvent(event);
+}
+
+// Wrapped texts take more lines as the window narrows, and a window gets no taller by
+// itself for them: the central area's least height follows its width.
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    QWidget* central = centralWidget();
+    if (central == nullptr || central->layout() == nullptr) {
+        return;
+    }
+    const int needed = central->layout()->totalHeightForWidth(central->width());
+    if (needed > 0 && central->minimumHeight() != needed) {
+        central->setMinimumHeight(needed);
+    }
 }
 
 void frmMain::Form_Load() {

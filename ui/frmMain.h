@@ -73,6 +73,8 @@ private:
     // shell chained after the open button come after the window's own last control.
     void showEvent(QShowEvent* event) override;
     bool tabOrderSettled_ = false;
+    // The window is never shorter than its wrapped texts need at its width.
+    void resizeEvent(QResizeEvent* event) override;
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);

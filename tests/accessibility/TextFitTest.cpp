@@ -107,7 +107,17 @@ QStringList textProblems(QWidget& widget) {
     } else if (auto* bar = qobject_cast<QMenuBar*>(&widget)) {
         tooSmall("width for all menus", bar->width(), bar->sizeHint().width());
     }
-    // A widget that fits but sticks out of a container is cut off all the same.
+    // A widget that fits but lies under a sibling, or sticks out of a container, is cut off
+    // all the same.
+    if (QWidget* parent = widget.parentWidget(); parent != nullptr && !widget.isWindow()) {
+        for (QObject* child : parent->children()) {
+            auto* sibling = qobject_cast<QWidget*>(child);
+            if (sibling != nullptr && sibling != &widget && !sibling->isWindow() &&
+                sibling->isVisible() && sibling->geometry().intersects(widget.geometry())) {
+                problems << QStringLiteral("overlaps %1").arg(sibling->objectName());
+            }
+        }
+    }
     for (QWidget* inner = &widget; !inner->isWindow(); inner = inner->parentWidget()) {
         QWidget* outer = inner->parentWidget();
         const QRect placed(widget.mapTo(outer, QPoint(0, 0)), widget.size());

@@ -37,4 +37,14 @@ std::optional<std::uint16_t> TypedCode(const QKeyEvent& event) {
     return static_cast<std::uint16_t>(first);
 }
 
+bool IsStrayAltCharacter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool alt = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
+    if (!alt || modifiers.testFlag(Qt::ControlModifier) || event.text().isEmpty()) {
+        return false;
+    }
+    const char16_t first = event.text().at(0).unicode();
+    return first >= 32 && first != 127;
+}
+
 } // namespace KeyCodes

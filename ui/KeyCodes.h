@@ -17,6 +17,10 @@ inline constexpr std::uint16_t Escape = 27;
 // character (arrows, Home, End, Delete, Tab, function keys, Alt combinations).
 std::optional<std::uint16_t> TypedCode(const QKeyEvent& event);
 
+// An Alt or Meta combination with a character that reached a text box: it matched no access
+// key, yet a line edit would still type its character.
+bool IsStrayAltCharacter(const QKeyEvent& event);
+
 // The number boxes take the ASCII digits 0 to 9 (codes 48 to 57) and Backspace only.
 constexpr bool IsNumberBoxCode(std::uint16_t code) {
     return (code >= 48 && code <= 57) || code == Backspace;

@@ -96,7 +96,9 @@ bool frmMain::ValidateInputs() {
     case InputChecks::Focus::Unchanged:
         break;
     }
-    if (focusTarget != nullptr) {
+    // With the result panel in front the boxes are hidden: the focus stays where it is
+    // rather than moving into a box nobody can see.
+    if (focusTarget != nullptr && panels->currentWidget() == fraMain) {
         focusTarget->setFocus(Qt::OtherFocusReason);
     }
     return false;
@@ -177,8 +179,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const std::optional<std::uint16_t> typed = KeyCodes::TypedCode(*static_cast<QKeyEvent*>(event));
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const std::optional<std::uint16_t> typed = KeyCodes::TypedCode(key);
     if (!typed) {
+        if (KeyCodes::IsStrayAltCharacter(key)) {
+            event->accept();
+            return true; // types nothing, as an Alt combination does in any text box
+        }
         return QMainWindow::eventFilter(watched, event);
     }
     std::uint16_t KeyAscii = *typed;

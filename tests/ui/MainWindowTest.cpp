@@ -295,6 +295,12 @@ TEST_F(MainWindow, NumberBoxesTakeDigitsAndBackspaceOnly) {
         {"Home moves silently", Qt::Key_Home, Qt::NoModifier, {}, start, false},
         {"End moves silently", Qt::Key_End, Qt::NoModifier, {}, start, false},
         {"Tab moves on silently", Qt::Key_Tab, Qt::NoModifier, {}, start, false},
+        // A box would type an Alt combination that matched no access key.
+        {"Alt+minus types nothing", Qt::Key_Minus, Qt::AltModifier, QStringLiteral("-"), start,
+         false},
+        {"Alt+letter types nothing", Qt::Key_A, Qt::AltModifier, QStringLiteral("a"), start, false},
+        {"Meta+digit types nothing", Qt::Key_5, Qt::MetaModifier, QStringLiteral("5"), start,
+         false},
     };
     for (const char* name :
          {"txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneHour", "txtZoneMinute"}) {
@@ -459,6 +465,9 @@ TEST_F(MainWindow, BackKeepsInputsAndResultAndRecalculatingGivesTheSameReading) 
     calculate();
     EXPECT_EQ(frontPanel(), control<QWidget>("fraResult"));
     EXPECT_EQ(label("lblResult0")->text(), results[0]);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(QApplication::focusWidget()->isVisible())
+        << "the focus does not move into the hidden input panel";
 }
 
 // An access key presses its button after a short animation.

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-dejavu-core
-    xvfb xauth xdotool dbus imagemagick
+    xvfb xauth xdotool x11-utils dbus imagemagick time
+    desktop-file-utils appstream file
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "InstanceGuard.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -11,9 +12,12 @@ class QLockFile;
 namespace platform {
 
 // Each running instance holds a lock file of its own in a per-user folder from start-up
-// until it ends. Another instance is running when some other lock file there is held by a
-// live process. A lock whose process has died (a crash, a kill) is found stale by QLockFile
-// from the process id recorded in it and removed, so it never counts.
+// until it ends. On registering, an instance notes the other locks then held by live
+// processes: the instances that were already running. Another instance is running when one
+// of those earlier instances is still alive; instances started later never count, so the
+// first instance is never ended by a second one. A lock whose process has died (a crash, a
+// kill) is found stale by QLockFile from the process id recorded in it and removed, so it
+// never counts.
 //
 // QLockFile checks a recorded process id against the running process's executable name and
 // the recorded application name: the program must keep Qt's default application name, the
@@ -26,17 +30,23 @@ public:
     LockInstanceGuard(const LockInstanceGuard&) = delete;
     LockInstanceGuard& operator=(const LockInstanceGuard&) = delete;
 
-    // Takes this instance's own lock; harmless when called again. False when no lock could
-    // be made (an unwritable folder): this instance then stays invisible to others.
+    // Notes the instances already running and takes this instance's own lock; harmless when
+    // called again. False when no lock could be made (an unwritable folder): this instance
+    // then stays invisible to others.
     bool registerThisInstance();
+    // Before registering, every live lock counts: all of them are older than this instance.
     bool anotherInstanceRunning() override;
 
     // The per-user folder of the program's instance locks, one folder per executable name.
     static QString defaultFolder();
 
 private:
+    // Other lock files held by live processes now.
+    QStringList liveLocks() const;
+
     QString folder_;
     std::unique_ptr<QLockFile> own_;
+    QStringList earlier_; // lock files of the instances running when this one registered
 };
 
 // Registers this process with the production guard; main() calls it at start-up, so that an

@@ -28,10 +28,15 @@ void StartupChecks::run() {
         another = false; // a test that fails says nothing
     }
     if (another) {
-        layers.messages->notify(owner_.data(), QStringLiteral("Application is already running"),
-                                platform::MessageIcon::Information);
+        try {
+            layers.messages->notify(owner_.data(), QStringLiteral("Application is already running"),
+                                    platform::MessageIcon::Information);
+        } catch (...) {
+            // A message that cannot be shown does not keep this instance alive.
+        }
         // Ends at once: no close handling runs, so no refer-a-friend window appears.
         layers.process->endNow(0);
+        return; // should ending ever come back, nothing else of the start-up runs
     }
 
     Random::SeedFromClock();

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 struct SearchCase {
@@ -123,25 +125,47 @@ TEST(LockInstanceGuard, AloneThereIsNoOtherInstance) {
     EXPECT_FALSE(guard.anotherInstanceRunning()) << "its own lock does not count";
 }
 
-TEST(LockInstanceGuard, SeesAnotherRunningInstanceWhetherOrNotItRegisteredFirst) {
+TEST(LockInstanceGuard, OnlyTheLaterInstanceSeesTheEarlierOne) {
     QTemporaryDir folder;
     platform::LockInstanceGuard first(folder.path());
     platform::LockInstanceGuard second(folder.path());
     ASSERT_TRUE(first.registerThisInstance());
     ASSERT_TRUE(second.registerThisInstance());
-    // Both hold their locks, so each sees the other: neither instance is invisible.
-    EXPECT_TRUE(first.anotherInstanceRunning());
-    EXPECT_TRUE(second.anotherInstanceRunning());
+    EXPECT_TRUE(second.anotherInstanceRunning()) << "the earlier instance is still running";
+    EXPECT_FALSE(first.anotherInstanceRunning())
+        << "an instance started later never ends the first one";
+    EXPECT_TRUE(second.anotherInstanceRunning()) << "asking again changes nothing";
+
+    platform::LockInstanceGuard third(folder.path());
+    ASSERT_TRUE(third.registerThisInstance());
+    EXPECT_TRUE(third.anotherInstanceRunning()) << "both earlier ones are running";
+    EXPECT_FALSE(first.anotherInstanceRunning());
 }
 
-TEST(LockInstanceGuard, AnotherProcessCountsUntilKilled) {
+TEST(LockInstanceGuard, EarlierInstanceThatEndsNoLongerCounts) {
     QTemporaryDir folder;
-    platform::LockInstanceGuard guard(folder.path());
-    ASSERT_TRUE(guard.registerThisInstance());
+    auto first = std::make_unique<platform::LockInstanceGuard>(folder.path());
+    ASSERT_TRUE(first->registerThisInstance());
+    platform::LockInstanceGuard second(folder.path());
+    ASSERT_TRUE(second.registerThisInstance());
+    first.reset();
+    EXPECT_FALSE(second.anotherInstanceRunning()) << "the earlier instance has ended";
 
+    platform::LockInstanceGuard third(folder.path());
+    ASSERT_TRUE(third.registerThisInstance());
+    EXPECT_FALSE(second.anotherInstanceRunning()) << "a later instance does not take its place";
+    EXPECT_TRUE(third.anotherInstanceRunning()) << "the second one was running before it";
+}
+
+TEST(LockInstanceGuard, EarlierProcessCountsUntilKilled) {
+    QTemporaryDir folder;
     QProcess holder;
     ASSERT_TRUE(startHolder(holder, folder.path())) << "helper " << holderPath().toStdString();
-    EXPECT_TRUE(guard.anotherInstanceRunning()) << "a live instance in another process";
+
+    platform::LockInstanceGuard guard(folder.path());
+    EXPECT_TRUE(guard.anotherInstanceRunning()) << "not registered yet: every live lock counts";
+    ASSERT_TRUE(guard.registerThisInstance());
+    EXPECT_TRUE(guard.anotherInstanceRunning()) << "a live earlier instance in another process";
 
     holder.kill(); // no clean-up: its lock file stays behind
     ASSERT_TRUE(holder.waitForFinished());
@@ -149,6 +173,18 @@ TEST(LockInstanceGuard, AnotherProcessCountsUntilKilled) {
     EXPECT_FALSE(guard.anotherInstanceRunning()) << "the killed instance's lock is stale";
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).size(), 1)
         << "the stale lock is removed";
+}
+
+TEST(LockInstanceGuard, LaterProcessDoesNotCount) {
+    QTemporaryDir folder;
+    platform::LockInstanceGuard guard(folder.path());
+    ASSERT_TRUE(guard.registerThisInstance());
+
+    QProcess holder;
+    ASSERT_TRUE(startHolder(holder, folder.path())) << "helper " << holderPath().toStdString();
+    EXPECT_FALSE(guard.anotherInstanceRunning()) << "the other process started after this one";
+    holder.kill();
+    holder.waitForFinished();
 }
 
 TEST(LockInstanceGuard, LeftoverLockOfAnEndedProcessIsRemoved) {

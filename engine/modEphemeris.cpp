@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 namespace modEphemeris {
 
@@ -116,6 +117,68 @@ double JulianDayNumber(int month, int day, int year) {
     return static_cast<double>(j);
 }
 
+namespace {
+
+struct FundamentalArguments {
+    double D, M, MPrime, F;
+};
+
+// multiple × angle, where the multiple is known when compiling. Multiplying by 1 or -1 and
+// adding a term with multiple 0 leave a value's bits as they are, so only the other
+// multiples cost a multiplication.
+template <int Multiple> double multipleOf(double angle) {
+    if constexpr (Multiple == 1) {
+        return angle;
+    } else if constexpr (Multiple == -1) {
+        return -angle;
+    } else {
+        return Multiple * angle;
+    }
+}
+
+// d·D + m·M + m′·M′ + f·F, summed in that order, terms with multiple 0 left out.
+template <int d, int m, int mPrime, int f> double termArgument(const FundamentalArguments& a) {
+    double argument = 0;
+    bool started = false;
+    const auto add = [&](double part) {
+        argument = started ? argument + part : part;
+        started = true;
+    };
+    if constexpr (d != 0) {
+        add(multipleOf<d>(a.D));
+    }
+    if constexpr (m != 0) {
+        add(multipleOf<m>(a.M));
+    }
+    if constexpr (mPrime != 0) {
+        add(multipleOf<mPrime>(a.MPrime));
+    }
+    if constexpr (f != 0) {
+        add(multipleOf<f>(a.F));
+    }
+    return argument;
+}
+
+template <std::size_t Row> double termValue(const FundamentalArguments& a, double E) {
+    constexpr MoonLongitudeTerm term = MoonLongitudeTerms[Row];
+    const double argument = termArgument<term.d, term.m, term.mPrime, term.f>(a);
+    if constexpr (term.timesE) {
+        return term.coefficient * E * std::sin(argument);
+    } else {
+        return term.coefficient * std::sin(argument);
+    }
+}
+
+// The 25 terms summed in table order, unrolled: every multiple and factor is a constant.
+template <std::size_t... Rows>
+double PeriodicSum(const FundamentalArguments& a, double E, std::index_sequence<Rows...>) {
+    double sum = 0;
+    ((sum += termValue<Rows>(a, E)), ...);
+    return sum;
+}
+
+} // namespace
+
 double MoonLongitude(double centuries) {
     const double T = centuries;
     const double meanLongitude = 218.3164591 + 481267.88134236 * T;
@@ -125,20 +188,9 @@ double MoonLongitude(double centuries) {
     const double F = (93.2720993 + 483202.0175273 * T) * DegreesToRadians;
     const double E = 1 - 0.002516 * T - 0.0000074 * (T * T);
 
-    // All arguments first, then the sines: the same operations in the same order as term by
-    // term, but the sines no longer wait on each other's arguments. The arguments stay
-    // unreduced: reducing them would change the sines' last bits.
-    std::array<double, MoonLongitudeTerms.size()> arguments{};
-    std::array<double, MoonLongitudeTerms.size()> amplitudes{};
-    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
-        const MoonLongitudeTerm& term = MoonLongitudeTerms[i];
-        arguments[i] = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
-        amplitudes[i] = term.timesE ? term.coefficient * E : term.coefficient;
-    }
-    double sum = 0;
-    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
-        sum += amplitudes[i] * std::sin(arguments[i]);
-    }
+    const FundamentalArguments arguments{D, M, MPrime, F};
+    const double sum =
+        PeriodicSum(arguments, E, std::make_index_sequence<MoonLongitudeTerms.size()>{});
     return NormaliseLongitude(meanLongitude + sum);
 }
 

@@ -1,3 +1,4 @@
+#include "engine/MoonTerms.h"
 #include "engine/modEphemeris.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,25 @@ double normaliseByLoop(double lambda) {
         lambda -= 360;
     }
     return lambda;
+}
+
+// The Moon's longitude written plainly, term by term from the table, to check the engine's
+// unrolled evaluation against it bit for bit.
+double moonLongitudeTermByTerm(double T) {
+    constexpr double toRadians = 0.0174532925199433;
+    const double meanLongitude = 218.3164591 + 481267.88134236 * T;
+    const double D = (297.8502042 + 445267.1115168 * T) * toRadians;
+    const double M = (357.5291092 + 35999.0502909 * T) * toRadians;
+    const double MPrime = (134.9634114 + 477198.8676313 * T) * toRadians;
+    const double F = (93.2720993 + 483202.0175273 * T) * toRadians;
+    const double E = 1 - 0.002516 * T - 0.0000074 * (T * T);
+    double sum = 0;
+    for (const MoonLongitudeTerm& term : MoonLongitudeTerms) {
+        const double argument = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
+        const double amplitude = term.timesE ? term.coefficient * E : term.coefficient;
+        sum += amplitude * std::sin(argument);
+    }
+    return normaliseByLoop(meanLongitude + sum);
 }
 
 TEST(JulianDayNumber, ReferenceDates) {
@@ -121,6 +141,15 @@ TEST(MoonLongitude, ReferenceValues) {
     for (const auto& c : cases) {
         EXPECT_NEAR(MoonLongitude(c.centuries), c.lambda, AtSevenDecimals)
             << "centuries " << c.centuries;
+    }
+}
+
+TEST(MoonLongitude, EqualsTheTermByTermSumBitForBit) {
+    std::mt19937_64 random(1901);
+    std::uniform_real_distribution<double> centuries(-1.0, 0.52);
+    for (int i = 0; i < 20000; ++i) {
+        const double t = centuries(random);
+        ASSERT_TRUE(sameBits(MoonLongitude(t), moonLongitudeTermByTerm(t))) << "centuries " << t;
     }
 }
 

@@ -96,8 +96,7 @@ TEST(ReferralChecks, SendReferralChecksInOrder) {
         return input;
     };
     const CheckCase cases[] = {
-        {"complete", complete(), nullptr},
-        {"untouched message with CR LF passes", complete(), nullptr},
+        {"complete, with the untouched message's CR LF", complete(), nullptr},
         {"empty name", with([](auto& i) { i.referrerName.clear(); }), "Please Enter Your Name"},
         {"name placeholder", with([](auto& i) { i.referrerName = QStringLiteral("Your Name"); }),
          "Please Enter Your Name"},
@@ -115,6 +114,24 @@ TEST(ReferralChecks, SendReferralChecksInOrder) {
          "Please Enter Your Friend's Name"},
         {"friend's e-mail empty", with([](auto& i) { i.friendEmail.clear(); }),
          "Please Enter Your Friend's Email"},
+        {"own e-mail before the message", with([](auto& i) {
+             i.referrerEmail.clear();
+             i.referralMessage.clear();
+             i.friendName.clear();
+             i.friendEmail.clear();
+         }),
+         "Please Enter Your Email"},
+        {"message before the friend's name", with([](auto& i) {
+             i.referralMessage.clear();
+             i.friendName.clear();
+             i.friendEmail.clear();
+         }),
+         "Please Enter Your Message"},
+        {"friend's name before the friend's e-mail", with([](auto& i) {
+             i.friendName.clear();
+             i.friendEmail.clear();
+         }),
+         "Please Enter Your Friend's Name"},
         {"placeholder compare counts case",
          with([](auto& i) { i.referrerName = QStringLiteral("your name"); }), nullptr},
     };

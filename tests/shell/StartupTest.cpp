@@ -87,6 +87,7 @@ TEST(StartupChecks, DefaultStepsRunTheRealReminder) {
     OfferArea offers;
     StartupChecks checks;
     checks.attach(&offers, nullptr);
+    modHelp::intCoBrandRandomNumber = 0; // so that only this run's offer pick can set it
     checks.run();
     EXPECT_EQ(fakes.settings.writes, 1) << "the first reminder writes today's record";
     EXPECT_GE(modHelp::intCoBrandRandomNumber, 1);

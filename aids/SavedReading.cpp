@@ -2,20 +2,14 @@
 
 #include "NumberText.h"
 #include "Scrambler.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 
 #include <array>
 #include <climits>
 #include <cmath>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <memory>
 
 namespace SavedReading {
 namespace {
@@ -58,18 +52,6 @@ struct LineBuffer {
         tooLong = false;
     }
 };
-
-#ifdef Q_OS_UNIX
-// Closes a descriptor when the reading is over, whichever way it ends.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-};
-#endif
 
 } // namespace
 
@@ -119,33 +101,14 @@ Lines ReadSavedReading(QIODevice& device) {
 
 Lines ReadSavedReading(const QString& path) {
     try {
-        // The chosen path may name a folder, a FIFO (whose opening alone would wait for a
-        // writer) or a device that never ends: only a regular file is opened.
-        if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        // The chosen path may name a folder, a FIFO or a device that never ends: only a
+        // regular file is read.
+        const std::unique_ptr<QIODevice> file = platform::OpenRegularFile(path);
+        if (!file) {
             return {};
         }
-#ifdef Q_OS_UNIX
-        // Between the check and the opening the path may have been replaced; opening without
-        // waiting and checking the opened file itself closes that gap.
-        const QByteArray native = QFile::encodeName(path);
-        const Descriptor descriptor{
-            ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-        struct stat status {};
-        if (descriptor.fd < 0 || ::fstat(descriptor.fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-            return {};
-        }
-        QFile file;
-        if (!file.open(descriptor.fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-            return {};
-        }
-#else
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-#endif
-        Lines lines = ReadSavedReading(file);
-        file.close();
+        Lines lines = ReadSavedReading(*file);
+        file->close();
         return lines;
     } catch (...) {
         return {};

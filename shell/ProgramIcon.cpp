@@ -1,5 +1,7 @@
 #include "ProgramIcon.h"
 
+#include <QImageReader>
+
 // Resources of a static library must be registered by name before first use.
 static void registerShellResources() {
     Q_INIT_RESOURCE(shell);
@@ -8,9 +10,17 @@ static void registerShellResources() {
 namespace ProgramIcon {
 
 QIcon icon() {
-    static const bool registered = (registerShellResources(), true);
-    (void)registered;
-    return QIcon(QStringLiteral(":/icons/qv-vantrel.png"));
+    static const QIcon programIcon = [] {
+        registerShellResources();
+        // Read with the built-in PNG reader only. Left to guess, the reader would first load
+        // every image-format plugin to ask each whether it reads PNG, which costs the start-up
+        // several libraries and megabytes that only the result pictures need.
+        QImageReader reader(QStringLiteral(":/icons/qv-vantrel.png"), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    }();
+    return programIcon;
 }
 
 QPixmap pixmap(int size) {

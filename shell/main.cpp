@@ -1,5 +1,7 @@
 #include "ProgramIcon.h"
+#include "ProgramStyle.h"
 #include "ShellWiring.h"
+#include "Startup.h"
 
 #include "platform/LockInstanceGuard.h"
 #include "platform/QtSettingsStore.h"
@@ -9,6 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ProgramStyleSetup::Install();
     // Settings go under the program's own folder. The application name stays Qt's default,
     // the executable's base name, which the instance locks rely on.
     QApplication::setOrganizationName(platform::settingsOrganization());
@@ -17,12 +20,12 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("qv-vantrel"));
     // The program ends when its last window closes (the refer-a-friend window).
     QApplication::setQuitOnLastWindowClosed(true);
-    // Every instance is visible to the others from its first moment.
-    platform::registerRunningInstance();
-
     auto* window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     ShellWiring::AttachShell(*window);
+    // Every instance is visible to the others from the moment its window is on the screen,
+    // long before the instance check can run (after a saved reading is opened).
+    RunAfterFirstPaint(*window, [] { platform::registerRunningInstance(); });
     window->show();
     return QApplication::exec();
 }

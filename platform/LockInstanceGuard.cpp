@@ -121,11 +121,15 @@ bool LockInstanceGuard::registerThisInstance() {
 
 QStringList LockInstanceGuard::liveLocks() const {
     const QDir dir(folder_);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*") + lockSuffix()}, QDir::Files | QDir::Hidden);
+    // Filtered here rather than by a name pattern: a pattern is compiled into a regular
+    // expression, which costs the start-up the expression engine and its memory.
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
     const QString ownPath = own_ != nullptr ? own_->fileName() : QString();
     QStringList live;
     for (const QString& name : names) {
+        if (!name.endsWith(lockSuffix())) {
+            continue;
+        }
         const QString path = dir.filePath(name);
         if (path != ownPath && heldByLiveProcess(path)) {
             live.append(path);

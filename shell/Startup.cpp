@@ -9,6 +9,10 @@
 #include "platform/ProcessControl.h"
 #include "platform/Services.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
 void StartupChecks::attach(OfferArea* offers, QWidget* owner) {
     offers_ = offers;
     owner_ = owner;
@@ -66,4 +70,40 @@ StartupChecks& ProcessStartupChecks() {
 
 void RunStartupChecks() {
     ProcessStartupChecks().run();
+}
+
+namespace {
+// Waits on its window for the first paint, then hands the step to the event loop.
+class FirstPaintWatch : public QObject {
+public:
+    FirstPaintWatch(QWidget& window, std::function<void()> step)
+        : QObject(&window), step_(std::move(step)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !queued_) {
+            queued_ = true;
+            watched->removeEventFilter(this);
+            // Queued, so that the paint finishes and reaches the screen first.
+            QTimer::singleShot(0, this, [this] {
+                try {
+                    step_();
+                } catch (...) {
+                }
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> step_;
+    bool queued_ = false;
+};
+} // namespace
+
+void RunAfterFirstPaint(QWidget& window, std::function<void()> step) {
+    new FirstPaintWatch(window, std::move(step));
 }

@@ -39,3 +39,8 @@ private:
 // The process's own checks.
 StartupChecks& ProcessStartupChecks();
 void RunStartupChecks();
+
+// Runs `step` once, from the event loop, after `window` has been painted for the first time:
+// work that showing the first window does not need waits until it is on the screen.
+// Nothing runs if the window is destroyed first; a step that throws ends only itself.
+void RunAfterFirstPaint(QWidget& window, std::function<void()> step);

@@ -197,6 +197,24 @@ TEST(LockInstanceGuard, LeftoverLockOfAnEndedProcessIsRemoved) {
     EXPECT_FALSE(QFileInfo::exists(leftover));
 }
 
+TEST(LockInstanceGuard, OnlyLockFilesCount) {
+    QTemporaryDir folder;
+    // Each names a live process, this one; none is a lock file of an instance.
+    const QStringList others{QStringLiteral("instance-live.lock.rmlock"),
+                             QStringLiteral("instance-live.LOCK"), QStringLiteral("notes.txt"),
+                             QStringLiteral("lock")};
+    for (const QString& name : others) {
+        writeLeftoverLock(folder.filePath(name), QCoreApplication::applicationPid());
+    }
+    platform::LockInstanceGuard guard(folder.path());
+    EXPECT_FALSE(guard.anotherInstanceRunning());
+    ASSERT_TRUE(guard.registerThisInstance());
+    EXPECT_FALSE(guard.anotherInstanceRunning());
+    for (const QString& name : others) {
+        EXPECT_TRUE(QFileInfo::exists(folder.filePath(name))) << name.toStdString();
+    }
+}
+
 TEST(LockInstanceGuard, InstanceThatEndedNormallyLeavesNothing) {
     QTemporaryDir folder;
     {

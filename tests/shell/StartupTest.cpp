@@ -94,6 +94,39 @@ TEST(StartupChecks, DefaultStepsRunTheRealReminder) {
     EXPECT_LE(modHelp::intCoBrandRandomNumber, 7);
 }
 
+TEST(RunAfterFirstPaint, RunsOnceAfterTheWindowIsOnTheScreen) {
+    QWidget window;
+    int runs = 0;
+    RunAfterFirstPaint(window, [&runs] { ++runs; });
+    QApplication::processEvents();
+    EXPECT_EQ(runs, 0) << "not before the window is shown";
+    window.show();
+    EXPECT_EQ(runs, 0) << "showing only asks for the paint";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitFor([&runs] { return runs == 1; }));
+    window.update();
+    window.repaint();
+    QTest::qWait(20);
+    EXPECT_EQ(runs, 1) << "later paints change nothing";
+}
+
+TEST(RunAfterFirstPaint, ContainsAFailingStepAndForgetsAClosedWindow) {
+    auto window = std::make_unique<QWidget>();
+    bool ran = false;
+    RunAfterFirstPaint(*window, [] { throw std::runtime_error("folder missing"); });
+    RunAfterFirstPaint(*window, [&ran] { ran = true; });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(QTest::qWaitFor([&ran] { return ran; })) << "the second step runs all the same";
+
+    auto gone = std::make_unique<QWidget>();
+    bool ranForGone = false;
+    RunAfterFirstPaint(*gone, [&ranForGone] { ranForGone = true; });
+    gone.reset();
+    QTest::qWait(20);
+    EXPECT_FALSE(ranForGone);
+}
+
 // A window that records when its close handling runs, and may walk again from inside it.
 class Recorder : public QWidget {
 public:

@@ -162,6 +162,15 @@ QGroupBox* frmMain::createInputPanel() {
     timeRow->addStretch();
     grid->addWidget(caption(QStringLiteral("Time"), cboHH, "lblTime"), 2, 0);
     grid->addLayout(timeRow, 2, 1);
+    // The lists after the first of each row have no caption of their own on the screen.
+    // Linux screen readers name a list by the label that names it as its buddy (and would
+    // read its current entry otherwise), so each gets an unseen one with its name.
+    for (QComboBox* list : {cboDate, cboYear, cboMM, cboSS}) {
+        auto* unseen =
+            caption(list->accessibleName(), list, list->objectName() + QStringLiteral("Caption"));
+        unseen->setParent(fraMain);
+        unseen->hide();
+    }
 
     fraZone = named(new QFrame, "fraZone");
     txtZoneHour = numberBox("txtZoneHour", QStringLiteral("Time zone hours"));

@@ -147,6 +147,35 @@ TEST(AccessibleNames, ResultLabelsSpeakEachReadingUnderTheirCaptions) {
     expectResultsSpoken(shell, "second reading: the names follow the new texts");
 }
 
+// Screen readers on Linux name a list by the labels related to it as its labels (Qt gives a
+// list's current entry as its name there), so every list must have one saying what it holds.
+struct ListLabelCase {
+    const char* list;
+    const char* label; // the text of a label related to it
+};
+
+TEST(AccessibleNames, EveryPickOnlyListIsLabelledByItsName) {
+    fakes::AllFakes fakes;
+    a11ytest::ShellWindow shell;
+    const ListLabelCase cases[] = {{"cboMonth", "Date"}, {"cboDate", "Day"},  {"cboYear", "Year"},
+                                   {"cboHH", "Time"},    {"cboMM", "Minute"}, {"cboSS", "Second"}};
+    for (const ListLabelCase& c : cases) {
+        SCOPED_TRACE(c.list);
+        auto* list = shell.control<QComboBox>(c.list);
+        ASSERT_NE(list, nullptr);
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
+        ASSERT_NE(node, nullptr);
+        QStringList labels;
+        for (const auto& [other, relation] : node->relations(QAccessible::Label)) {
+            if (other != nullptr && other->role() == QAccessible::StaticText) {
+                labels << other->text(QAccessible::Name);
+            }
+        }
+        EXPECT_TRUE(labels.contains(QLatin1String(c.label)))
+            << "labelled by: " << labels.join(QStringLiteral(", ")).toStdString();
+    }
+}
+
 TEST(AccessibleNames, OpenPickOnlyListIsNamedLikeItsList) {
     fakes::AllFakes fakes;
     a11ytest::ShellWindow shell;

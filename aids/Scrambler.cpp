@@ -2,6 +2,7 @@
 
 #include "CodePage1252.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace Scrambler {
@@ -9,7 +10,8 @@ namespace {
 
 // The scrambler steps through a text with a signed 16-bit position, so it handles texts of
 // up to 32,766 characters; at 32,767 and beyond the position cannot step past the end, and
-// such a text gives the empty result.
+// such a text gives the empty result. A character is one of the code page's: a surrogate
+// pair counts once.
 constexpr qsizetype LongestText = 32766;
 
 // Distance between a character's code and its scrambled code.
@@ -33,14 +35,15 @@ std::optional<unsigned char> codeOf(char16_t c) {
 // Each character's code moved by `shift`; a character whose moved code leaves 0..255 is
 // dropped. A surrogate pair is one character the code page lacks, so it counts as one '?'.
 QString shifted(const QString& text, int shift) {
-    if (text.size() > LongestText) {
-        return {};
-    }
     QString result;
-    result.reserve(text.size());
+    result.reserve(std::min(text.size(), LongestText));
+    qsizetype characters = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             ++i;
+        }
+        if (++characters > LongestText) {
+            return {};
         }
         const int code = toCodePage(text[i]) + shift;
         if (code >= 0 && code <= HighestCode) {

@@ -147,20 +147,24 @@ TEST(ScrambleText, EveryCodeUpTo170SurvivesTheRoundTrip) {
 }
 
 TEST(Scrambler, LongTextsGiveTheEmptyResult) {
+    const QString pair = QStringLiteral("\U0001F600"); // one character, two UTF-16 units
+    const auto letters = [](qsizetype count) { return QString(count, QLatin1Char('z')); };
+    // Unscrambling drops the pair's '?' (its code is below 85); scrambling keeps it.
     const struct {
-        qsizetype length;
-        qsizetype expected;
+        QString text;
+        qsizetype scrambled;
+        qsizetype unscrambled;
         const char* reason;
     } rows[] = {
-        {32766, 32766, "the longest text the position counter can step through"},
-        {32767, 0, "the counter cannot step past the end: treated like a longer text"},
-        {40000, 0, "longer text"},
+        {letters(32766), 32766, 32766, "the longest text the position counter can step through"},
+        {letters(32767), 0, 0, "the counter cannot step past the end: treated like a longer text"},
+        {letters(40000), 0, 0, "longer text"},
+        {letters(32765) + pair, 32766, 32765, "a surrogate pair is one character: 32,766 in all"},
+        {letters(32766) + pair, 0, 0, "a surrogate pair makes it 32,767"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(ScrambleText(QString(row.length, QLatin1Char('a'))).size(), row.expected)
-            << row.reason;
-        EXPECT_EQ(UnscrambleText(QString(row.length, QLatin1Char('a'))).size(), row.expected)
-            << row.reason;
+        EXPECT_EQ(ScrambleText(row.text).size(), row.scrambled) << row.reason;
+        EXPECT_EQ(UnscrambleText(row.text).size(), row.unscrambled) << row.reason;
     }
 }
 

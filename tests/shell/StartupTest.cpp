@@ -79,7 +79,6 @@ TEST(StartupChecks, SecondInstanceSaysSoAndEndsAtOnce) {
     EXPECT_FALSE(c.fakes.messages.shown[0].question);
     EXPECT_TRUE(c.steps.isEmpty()) << "no reminder, no offer pick";
     EXPECT_EQ(c.offers.front(), OfferArea::CoBrand);
-    EXPECT_EQ(referFriendWindow(), nullptr) << "no close handling, no refer-a-friend window";
 }
 
 TEST(StartupChecks, DefaultStepsRunTheRealReminder) {
@@ -181,6 +180,8 @@ TEST(UnloadAllForms, WindowClosedByTheUserIsNotClosedAgain) {
 
 struct Shell {
     fakes::AllFakes fakes;
+    // The process's start-up checks run once per process; each test starts them afresh.
+    bool freshChecks = (ProcessStartupChecks() = StartupChecks{}, true);
     frmMain* main = new frmMain;
     OfferArea* offers = ShellWiring::AttachShell(*main);
 
@@ -260,6 +261,17 @@ TEST(ShellWiring, ChecksFollowTheFirstSavedReadingOnly) {
     EXPECT_EQ(s.fakes.instance.asked, 1) << "one run per process";
     EXPECT_EQ(s.fakes.settings.writes, 1) << "one reminder per process";
     EXPECT_TRUE(ProcessStartupChecks().done());
+}
+
+TEST(ShellWiring, SecondInstanceEndsWithoutClosingItsWindows) {
+    Shell s;
+    s.main->show();
+    s.fakes.instance.another = true;
+    EXPECT_THROW(emit s.main->savedReadingOpened(), fakes::ProcessEnded);
+    EXPECT_EQ(s.fakes.messages.texts(), QStringList{"Application is already running"});
+    EXPECT_TRUE(s.main->isVisible()) << "the window is not closed: the process just ends";
+    EXPECT_EQ(referFriendWindow(), nullptr) << "no close handling, no refer-a-friend window";
+    EXPECT_EQ(s.fakes.settings.writes, 0) << "no update reminder";
 }
 
 TEST(ShellWiring, AboutBoxFromTheMenuClosesWithEnterOrEscape) {

@@ -88,6 +88,75 @@ TEST(Oracle, EveryNameShowsItsGroupVerdictPictureAndDate) {
     }
 }
 
+// The reading for each name as the user must see it, written out here rather than taken from
+// the program's own tables: group, characteristics and search text.
+TEST(Oracle, EveryNameGivesItsGroupsWordsLetterForLetter) {
+    struct Verdict {
+        const char* group;
+        const char* characteristics;
+        const char* search;
+    };
+    const Verdict one{"Group One (Mandaksh)",
+                      "Things lost during this group have gone towards South direction and will "
+                      "be retieved only after much effort.",
+                      "Search in the south direction to find the lost object. You will need to "
+                      "make a lot of effort to find the object."};
+    const Verdict two{"Group Two (Madhayaksh)",
+                      "Things lost during this group have gone to westernside and will not be "
+                      "available even after being traced.",
+                      "Search in the west direction to find the lost object. You will need to "
+                      "make a lot of effort but may not be able to use the object once found."};
+    const Verdict three{"Group Three (Sulochan)",
+                        "Things lost during this group goes towards North direction and are "
+                        "neither traced nor recovered.",
+                        "Search in the north direction to find the lost object. You may not find "
+                        "the object."};
+    const Verdict four{"Group Four (Andhaksh)",
+                       "Things lost during this period have gone to the eastern side and will be "
+                       "recovered shortly.",
+                       "Search in the east direction to find the lost object. You will find the "
+                       "lost object soon."};
+    const std::pair<const char*, const Verdict*> rows[] = {
+        {"Ashwini", &one},
+        {"Bharani", &two},
+        {"Krittika", &three},
+        {"Rohini", &four},
+        {"Mrigasira", &one},
+        {"Ardra", &two},
+        {"Punarvasu", &three},
+        {"Pushya", &four},
+        {"Ashlesha", &one},
+        {"Magha", &two},
+        {"Poorva Phalguni", &three},
+        {"Uttara Phalguni", &four},
+        {"Hasta", &one},
+        {"Chitra", &two},
+        {"Swati", &three},
+        {"Vishakha", &four},
+        {"Anuradha", &one},
+        {"Jyeshtha", &two},
+        {"Moola", &three},
+        {"Purva Ashadha", &two},
+        {"Uttara Ashadha", &one},
+        {"Shravana", &three},
+        {"Dhanistha", &four},
+        {"Shatabhisha", &one},
+        {"Poorva Bhadrapada", &four},
+        {"Uttara Bhadrapada", &three},
+        {"Revati", &four},
+    };
+    for (const auto& [name, verdict] : rows) {
+        SCOPED_TRACE(name);
+        Panel panel;
+        ShowNakshatraInformation(QString::fromLatin1(name), panel.view, dated(2, 29, 2000));
+        EXPECT_EQ(panel.texts(),
+                  (QStringList{QString::fromLatin1(name), QString::fromLatin1(verdict->group),
+                               QString::fromLatin1(verdict->characteristics),
+                               QString::fromLatin1(verdict->search),
+                               QStringLiteral("February 29, 2000")}));
+    }
+}
+
 TEST(Oracle, GroupsFollowTheTableNotACycle) {
     struct GroupCase {
         QString name;

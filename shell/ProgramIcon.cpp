@@ -13,8 +13,8 @@ QIcon icon() {
     static const QIcon programIcon = [] {
         registerShellResources();
         // Read with the built-in PNG reader only. Left to guess, the reader would first load
-        // every image-format plugin to ask each whether it reads PNG, which costs the start-up
-        // several libraries and megabytes that only the result pictures need.
+        // every image-format plugin to ask each whether it reads PNG, which puts them and their
+        // libraries into every start-up.
         QImageReader reader(QStringLiteral(":/icons/qv-vantrel.png"), "png");
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();

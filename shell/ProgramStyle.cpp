@@ -98,24 +98,19 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
 
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                  const QWidget* widget) const {
-    switch (standardIcon) {
-    case SP_ToolBarHorizontalExtensionButton: {
-        const Qt::LayoutDirection direction =
-            option ? option->direction
-                   : (widget ? widget->layoutDirection() : QGuiApplication::layoutDirection());
-        const QPalette palette =
-            option ? option->palette : (widget ? widget->palette() : QGuiApplication::palette());
-        return chevronIcon(palette.color(QPalette::ButtonText),
-                           direction == Qt::RightToLeft ? Qt::LeftArrow : Qt::RightArrow);
-    }
-    case SP_ToolBarVerticalExtensionButton: {
-        const QPalette palette =
-            option ? option->palette : (widget ? widget->palette() : QGuiApplication::palette());
-        return chevronIcon(palette.color(QPalette::ButtonText), Qt::DownArrow);
-    }
-    default:
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton &&
+        standardIcon != SP_ToolBarVerticalExtensionButton) {
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     }
+    const QPalette palette =
+        option ? option->palette : (widget ? widget->palette() : QGuiApplication::palette());
+    const Qt::LayoutDirection direction =
+        option ? option->direction
+               : (widget ? widget->layoutDirection() : QGuiApplication::layoutDirection());
+    const Qt::ArrowType arrow = standardIcon == SP_ToolBarVerticalExtensionButton ? Qt::DownArrow
+                                : direction == Qt::RightToLeft                    ? Qt::LeftArrow
+                                                                                  : Qt::RightArrow;
+    return chevronIcon(palette.color(QPalette::ButtonText), arrow);
 }
 
 namespace ProgramStyleSetup {

@@ -82,6 +82,7 @@ TEST(JulianDayNumber, ReferenceDates) {
         {"30 February counts on to 2 March", 2, 30, 2001, JulianDayNumber(3, 2, 2001)},
         {"31 April counts on to 1 May", 4, 31, 2010, JulianDayNumber(5, 1, 2010)},
         {"last Julian calendar day", 10, 4, 1582, 2299160},
+        {"15 October 1582 is still read in the Julian calendar", 10, 15, 1582, 2299171},
         {"read in the Gregorian calendar from 16 October 1582", 10, 16, 1582, 2299162},
         {"negative years take the true floor", 1, 1, -4712, 0},
     };

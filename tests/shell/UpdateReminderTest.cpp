@@ -111,9 +111,32 @@ TEST(UpdateReminder, TwoDigitYearReadsIntoTheCenturyAroundToday) {
     r.record(QStringLiteral("12/1/26"));
     ShowUpdateReminder(r.context());
     EXPECT_TRUE(r.fakes.messages.shown.empty()) << "2026-12-01 is 8 days old, not 100 years";
-    EXPECT_EQ(ReadDate(QStringLiteral("12/1/26"), r.locale, today), QDate(2026, 12, 1));
-    EXPECT_EQ(ReadDate(QStringLiteral("12/1/80"), r.locale, today), QDate(1980, 12, 1));
-    EXPECT_EQ(ReadDate(QStringLiteral("12/1/70"), r.locale, today), QDate(2070, 12, 1));
+}
+
+// A two-digit year lands within fifty years of today: up to fifty years ahead, and more than
+// fifty years back.
+TEST(UpdateReminder, TwoDigitYearPivotOnBothSides) {
+    const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    const struct {
+        const char* reason;
+        const char* text;
+        QDate today;
+        QDate expected;
+    } rows[] = {
+        {"this year", "12/1/26", today, QDate(2026, 12, 1)},
+        {"fifty years ahead is still ahead", "12/1/76", today, QDate(2076, 12, 1)},
+        {"fifty-one years ahead goes back a century", "12/1/77", today, QDate(1977, 12, 1)},
+        {"well back", "12/1/80", today, QDate(1980, 12, 1)},
+        {"well ahead", "12/1/70", today, QDate(2070, 12, 1)},
+        {"late in a century: forty-nine years back stays back", "1/1/41", QDate(2090, 6, 1),
+         QDate(2041, 1, 1)},
+        {"late in a century: fifty years back goes ahead a century", "1/1/40", QDate(2090, 6, 1),
+         QDate(2140, 1, 1)},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ReadDate(QString::fromLatin1(row.text), locale, row.today), row.expected)
+            << row.reason;
+    }
 }
 
 struct LocaleCase {

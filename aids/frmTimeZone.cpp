@@ -2,6 +2,9 @@
 
 #include "ZoneTable.h"
 
+#include "ProgramInfo.h"
+#include "platform/Named.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -27,12 +30,10 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent) {
 void frmTimeZone::createControls() {
     setObjectName(QStringLiteral("frmTimeZone"));
     setAccessibleName(QStringLiteral("Time zone picker"));
-    setWindowTitle(QStringLiteral("QV Vantrel v1.20"));
+    setWindowTitle(QLatin1String(ProgramInfo::Title));
     setModal(true);
 
-    lstTimeZone = new QListWidget(this);
-    lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
-    lstTimeZone->setAccessibleName(QStringLiteral("Time zones"));
+    lstTimeZone = named(new QListWidget(this), "lstTimeZone", QStringLiteral("Time zones"));
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTimeZone->setSortingEnabled(false);
     lstTimeZone->setUniformItemSizes(true);
@@ -40,9 +41,8 @@ void frmTimeZone::createControls() {
     lstTimeZone->installEventFilter(this);
     lstTimeZone->viewport()->installEventFilter(this);
 
-    cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
-    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit->setAccessibleName(QStringLiteral("Quit"));
+    cmdQuit =
+        named(new QPushButton(QStringLiteral("&Quit"), this), "cmdQuit", QStringLiteral("Quit"));
     cmdQuit->setDefault(true);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
 

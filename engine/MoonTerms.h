@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 
 // Periodic terms of the Moon's longitude: multiples of the mean elongation D, the Sun's mean
 // anomaly M, the Moon's mean anomaly M′ and its argument of latitude F, the coefficient in
@@ -29,25 +28,5 @@ inline constexpr std::array<MoonLongitudeTerm, 25> MoonLongitudeTerms{{
     {1, 1, 0, 0, +0.004987, true},   {2, -1, 1, 0, +0.004036, true},
     {2, 0, 2, 0, +0.003994, false},
 }};
-
-// The same table by columns, multiples as doubles, for the evaluation loop.
-struct MoonTermTableColumns {
-    std::array<double, 25> d, m, mPrime, f, coefficient;
-    std::array<bool, 25> timesE;
-};
-
-inline constexpr MoonTermTableColumns MoonTermColumns = [] {
-    MoonTermTableColumns columns{};
-    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
-        const MoonLongitudeTerm& term = MoonLongitudeTerms[i];
-        columns.d[i] = term.d;
-        columns.m[i] = term.m;
-        columns.mPrime[i] = term.mPrime;
-        columns.f[i] = term.f;
-        columns.coefficient[i] = term.coefficient;
-        columns.timesE[i] = term.timesE;
-    }
-    return columns;
-}();
 
 } // namespace modEphemeris

@@ -13,7 +13,7 @@ QString mapSearchAddress(const QString& searchText) {
            QString::fromLatin1(QUrl::toPercentEncoding(searchText));
 }
 
-void MapWebSearch::Search(const QString& searchText, const QString& /*siteAddress*/) {
+void MapWebSearch::Search(const QString& searchText) {
     services().urls->open(mapSearchAddress(searchText));
 }
 

@@ -9,10 +9,9 @@ namespace platform {
 QString mapSearchAddress(const QString& searchText);
 
 // Opens the user's browser on the map search; the map shows the place with its coordinates.
-// The site address is not needed for the search and is left unused.
 class MapWebSearch final : public WebSearch {
 public:
-    void Search(const QString& searchText, const QString& siteAddress) override;
+    void Search(const QString& searchText) override;
 };
 
 } // namespace platform

@@ -4,12 +4,11 @@
 
 namespace platform {
 
-// Shows the user a web search for a text (the place-name lookup). The site address is the
-// program's home page; the search itself needs nothing from it.
+// Shows the user a web search for a text (the place-name lookup).
 class WebSearch {
 public:
     virtual ~WebSearch() = default;
-    virtual void Search(const QString& searchText, const QString& siteAddress) = 0;
+    virtual void Search(const QString& searchText) = 0;
 };
 
 } // namespace platform

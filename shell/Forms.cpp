@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "platform/RunStep.h"
+
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
@@ -84,11 +86,8 @@ void UnloadAllForms() {
             return;
         }
         QWidget* window = open.first();
-        try {
-            window->close();
-        } catch (...) {
-            // The walk goes on with the next window.
-        }
+        // The walk goes on with the next window whatever this one's close handling does.
+        runStep([window] { window->close(); });
         // A window whose close never reached it (no event filter ran) is still counted
         // closed so that the walk cannot spin on it.
         if (auto* entry = Forms::find(window)) {

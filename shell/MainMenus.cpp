@@ -2,6 +2,7 @@
 
 #include "modHelp.h"
 
+#include "platform/RunStep.h"
 #include "ui/ClickableLabel.h"
 
 #include <QAction>
@@ -13,14 +14,10 @@
 namespace MainMenus {
 
 namespace {
-// Ignores any failure inside a menu command.
-template <typename Handler> auto guarded(Handler handler) {
-    return [handler]() {
-        try {
-            handler();
-        } catch (...) {
-        }
-    };
+// Runs a command when the action is triggered; a failure inside it ends only the command.
+template <typename Command>
+void onTriggered(QAction* action, QMainWindow& window, Command command) {
+    QObject::connect(action, &QAction::triggered, &window, [command] { runStep(command); });
 }
 
 QAction* addEntry(QMenu& menu, const char* name, const QString& caption) {
@@ -57,7 +54,7 @@ void InstallMenus(QMainWindow& window, const std::function<void()>& showAbout) {
 
     QMenu* mnuFile = addMenu(*bar, "mnuFile", QStringLiteral("&File"));
     QAction* mnuExit = addEntry(*mnuFile, "mnuExit", QStringLiteral("E&xit"));
-    QObject::connect(mnuExit, &QAction::triggered, &window, guarded([&window] { window.close(); }));
+    onTriggered(mnuExit, window, [&window] { window.close(); });
 
     QMenu* mnuHelp = addMenu(*bar, "mnuHelp", QStringLiteral("&Help"));
     QAction* mnuOnline = addEntry(*mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
@@ -73,15 +70,14 @@ void InstallMenus(QMainWindow& window, const std::function<void()>& showAbout) {
     mnuDonate->setMenuRole(QAction::NoRole);
 
     using modHelp::OpenLink;
-    QObject::connect(mnuOnline, &QAction::triggered, &window,
-                     guarded([] { OpenLink(modHelp::LinkHelp); }));
-    QObject::connect(mnuVisit, &QAction::triggered, &window,
-                     guarded([] { OpenLink(modHelp::LinkHome); }));
+    // Opening a link never throws: only the window's own commands are guarded.
+    QObject::connect(mnuOnline, &QAction::triggered, &window, [] { OpenLink(modHelp::LinkHelp); });
+    QObject::connect(mnuVisit, &QAction::triggered, &window, [] { OpenLink(modHelp::LinkHome); });
     QObject::connect(mnuUpdate, &QAction::triggered, &window,
-                     guarded([] { OpenLink(modHelp::LinkUpdate); }));
-    QObject::connect(mnuAbout, &QAction::triggered, &window, guarded(showAbout));
+                     [] { OpenLink(modHelp::LinkUpdate); });
+    onTriggered(mnuAbout, window, showAbout);
     QObject::connect(mnuDonate, &QAction::triggered, &window,
-                     guarded([] { OpenLink(modHelp::LinkDonate); }));
+                     [] { OpenLink(modHelp::LinkDonate); });
 
     window.setMenuBar(bar);
 }
@@ -102,7 +98,7 @@ ClickableLabel* InstallBanner(QWidget& area) {
         area.layout()->addWidget(Label10);
     }
     QObject::connect(Label10, &ClickableLabel::clicked, Label10,
-                     guarded([] { modHelp::OpenLink(modHelp::LinkHome); }));
+                     [] { modHelp::OpenLink(modHelp::LinkHome); });
     return Label10;
 }
 

@@ -6,10 +6,13 @@
 
 #include <QStackedLayout>
 
-QString OfferArea::fullBrandText() {
+QString OfferArea::fullBrandPitch() {
     return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. "
-                          "Click here for more details.");
+                          "money online. Get this software fully branded for your website.");
+}
+
+QString OfferArea::fullBrandText() {
+    return fullBrandPitch() + QStringLiteral(" Click here for more details.");
 }
 
 QString OfferArea::coBrandText() {

@@ -21,6 +21,8 @@ public:
     ClickableLabel* fullBrandLabel() const { return lblFullBrand; }
     ClickableLabel* coBrandLabel() const { return lblCobrand; }
 
+    // The full-brand offer: its pitch, which the about box shows as well, and the link line.
+    static QString fullBrandPitch();
     static QString fullBrandText();
     static QString coBrandText();
 

@@ -7,6 +7,8 @@
 namespace ProgramIcon {
 
 QIcon icon();
+// What a screen reader says for a picture of the icon.
+inline constexpr char SpokenName[] = "Program icon";
 // The icon drawn at a square size in device-independent pixels.
 QPixmap pixmap(int size);
 

@@ -7,7 +7,6 @@
 #include "Startup.h"
 #include "frmAbout.h"
 #include "frmReferFriend.h"
-#include "modHelp.h"
 
 #include "ui/ClickableLabel.h"
 #include "ui/frmMain.h"
@@ -35,8 +34,6 @@ OfferArea* AttachShell(frmMain& window) {
     }
     QWidget::setTabOrder(banner, offers->fullBrandLabel());
     QWidget::setTabOrder(offers->fullBrandLabel(), offers->coBrandLabel());
-
-    window.setLookupSite(modHelp::LinkAddress(modHelp::LinkHome));
 
     ProcessStartupChecks().attach(offers, &window);
     QObject::connect(&window, &frmMain::savedReadingOpened, &window, [] { RunStartupChecks(); });

@@ -7,6 +7,7 @@
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
+#include "platform/RunStep.h"
 #include "platform/Services.h"
 
 #include <QEvent>
@@ -25,19 +26,14 @@ void StartupChecks::run() {
     done_ = true;
 
     const platform::Services& layers = platform::services();
-    bool another = false;
-    try {
-        another = layers.instance->anotherInstanceRunning();
-    } catch (...) {
-        another = false; // a test that fails says nothing
-    }
+    bool another = false; // a test that fails says nothing
+    runStep([&] { another = layers.instance->anotherInstanceRunning(); });
     if (another) {
-        try {
+        // A message that cannot be shown does not keep this instance alive.
+        runStep([&] {
             layers.messages->notify(owner_.data(), QStringLiteral("Application is already running"),
                                     platform::MessageIcon::Information);
-        } catch (...) {
-            // A message that cannot be shown does not keep this instance alive.
-        }
+        });
         // Ends at once: no close handling runs, so no refer-a-friend window appears.
         layers.process->endNow(0);
         return; // should ending ever come back, nothing else of the start-up runs
@@ -45,22 +41,19 @@ void StartupChecks::run() {
 
     Random::SeedFromClock();
 
-    try {
+    // A failing reminder ends only itself; the offer pick still runs.
+    runStep([this] {
         if (steps_.reminder) {
             steps_.reminder();
         } else {
             ShowUpdateReminder();
         }
-    } catch (...) {
-        // A failing reminder ends only itself; the offer pick still runs.
-    }
-
-    try {
+    });
+    runStep([this] {
         if (!offers_.isNull()) {
             modHelp::CoBrand_Randomize(*offers_, steps_.draw ? steps_.draw : Random::NextSingle);
         }
-    } catch (...) {
-    }
+    });
 }
 
 StartupChecks& ProcessStartupChecks() {
@@ -88,10 +81,7 @@ protected:
             watched->removeEventFilter(this);
             // Queued, so that the paint finishes and reaches the screen first.
             QTimer::singleShot(0, this, [this] {
-                try {
-                    step_();
-                } catch (...) {
-                }
+                runStep(step_);
                 deleteLater();
             });
         }

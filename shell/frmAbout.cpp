@@ -1,9 +1,12 @@
 #include "frmAbout.h"
 
 #include "Forms.h"
+#include "OfferArea.h"
 #include "ProgramIcon.h"
 #include "modHelp.h"
 
+#include "ProgramInfo.h"
+#include "platform/Named.h"
 #include "ui/ClickableLabel.h"
 
 #include <QFrame>
@@ -14,27 +17,16 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString& caption() {
-    static const QString text = QStringLiteral("QV Vantrel v1.20");
-    return text;
-}
-
 // Client area 382 x 236 pixels at 96 dots per inch; the box grows with a larger font.
 constexpr int designWidth = 382;
 constexpr int designHeight = 236;
 constexpr int iconSize = 32;
-
-template <typename Label> Label* named(Label* label, const char* name, const QString& spoken) {
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(spoken);
-    return label;
-}
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setAccessibleName(QStringLiteral("About QV Vantrel"));
-    setWindowTitle(caption());
+    setAccessibleName(QStringLiteral("About ") + QLatin1String(ProgramInfo::Name));
+    setWindowTitle(QLatin1String(ProgramInfo::Title));
     setWindowIcon(ProgramIcon::icon());
     setModal(true);
     QPalette lightBlue = palette();
@@ -47,29 +39,24 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmAbout::createControls() {
-    Picture1 = named(new QLabel(this), "Picture1", QStringLiteral("Program icon"));
+    Picture1 = named(new QLabel(this), "Picture1", QLatin1String(ProgramIcon::SpokenName));
     Picture1->setPixmap(ProgramIcon::pixmap(iconSize));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label2 = named(new QLabel(caption(), this), "Label2", caption());
+    Label2 = named(new QLabel(windowTitle(), this), "Label2", windowTitle());
     QFont heading = Label2->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
     Label2->setFont(heading);
 
-    const QString about =
-        QStringLiteral("QV Vantrel helps you find objects that have been misplaced on the basis "
-                       "of calculation of the constellation the moon was placed in on the day of "
-                       "loss.");
+    const QString about = QLatin1String(ProgramInfo::Description);
     Label1 = named(new QLabel(about, this), "Label1", about);
     Label1->setWordWrap(true);
 
     const QString home = QStringLiteral("Click here to visit ") + modHelp::MainSite();
     lblHomePage = named(new ClickableLabel(home, this), "lblHomePage", home);
 
-    const QString offer = QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                         "business and make money online. Get this software "
-                                         "fully branded for your website.");
+    const QString offer = OfferArea::fullBrandPitch();
     Label3 = named(new QLabel(offer, this), "Label3", offer);
     Label3->setWordWrap(true);
 

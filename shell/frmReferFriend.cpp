@@ -6,7 +6,10 @@
 #include "ReferFriendTexts.h"
 #include "modTellAFriend.h"
 
+#include "ProgramInfo.h"
 #include "platform/MessageBox.h"
+#include "platform/Named.h"
+#include "platform/RunStep.h"
 #include "platform/Services.h"
 #include "platform/TopmostWindow.h"
 #include "ui/ClickableLabel.h"
@@ -34,13 +37,6 @@ constexpr int promotionHeight = 73;
 constexpr int rightColumnWidth = 249;
 constexpr int iconSize = 32;
 
-template <typename Control>
-Control* named(Control* control, const char* name, const QString& spoken) {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setAccessibleName(spoken);
-    return control;
-}
-
 QString latin(const char* text) {
     return QString::fromLatin1(text);
 }
@@ -54,7 +50,7 @@ bool placeholderFocusChange(const QFocusEvent* event) {
 frmReferFriend::frmReferFriend(const modHelp::RandomSource& draw) : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmReferFriend"));
     setAccessibleName(QStringLiteral("Refer A Friend"));
-    setWindowTitle(QStringLiteral("QV Vantrel v1.20"));
+    setWindowTitle(QLatin1String(ProgramInfo::Title));
     setWindowIcon(ProgramIcon::icon());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -84,7 +80,7 @@ void frmReferFriend::Form_Load(const modHelp::RandomSource& draw) {
 }
 
 void frmReferFriend::createControls() {
-    Picture1 = named(new QLabel(this), "Picture1", QStringLiteral("Program icon"));
+    Picture1 = named(new QLabel(this), "Picture1", QLatin1String(ProgramIcon::SpokenName));
     Picture1->setPixmap(ProgramIcon::pixmap(iconSize));
 
     Label1 = named(new QLabel(windowTitle(), this), "Label1", windowTitle());
@@ -321,9 +317,6 @@ void frmReferFriend::lblGoToHome_Click() {
 }
 
 void frmReferFriend::closeEvent(QCloseEvent* event) {
-    try {
-        UnloadAllForms();
-    } catch (...) {
-    }
+    runStep(UnloadAllForms);
     event->accept();
 }

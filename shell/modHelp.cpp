@@ -3,6 +3,7 @@
 #include "LinkTable.h"
 #include "OfferArea.h"
 
+#include "platform/RunStep.h"
 #include "platform/Services.h"
 #include "platform/UrlOpener.h"
 
@@ -52,11 +53,8 @@ QString LinkAddress(LinkKind kind) {
 }
 
 void OpenAddress(const QString& address) {
-    try {
-        platform::services().urls->open(address);
-    } catch (...) {
-        // Opening a page never reports anything; the program carries on.
-    }
+    // Opening a page never reports anything; the program carries on.
+    runStep([&address] { platform::services().urls->open(address); });
 }
 
 void OpenLink(LinkKind kind) {

@@ -2,6 +2,9 @@
 
 #include "ClickableLabel.h"
 
+#include "ProgramInfo.h"
+#include "platform/Named.h"
+
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,15 +27,6 @@ namespace {
 const char* const MonthNames[12] = {"January",   "February", "March",    "April",
                                     "May",       "June",     "July",     "August",
                                     "September", "October",  "November", "December"};
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& objectName, const QString& accessibleName = {}) {
-    widget->setObjectName(objectName);
-    if (!accessibleName.isEmpty()) {
-        widget->setAccessibleName(accessibleName);
-    }
-    return widget;
-}
 
 QComboBox* pickOnlyList(const QString& objectName, const QString& accessibleName) {
     auto* list = named(new QComboBox, objectName, accessibleName);
@@ -90,7 +84,7 @@ QLabel* caption(const QString& text, QWidget* buddy, const QString& objectName) 
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("QV Vantrel v1.20"));
+    setWindowTitle(QLatin1String(ProgramInfo::Title));
     createControls();
     Form_Load();
 }
@@ -104,11 +98,7 @@ void frmMain::createControls() {
     bannerLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bannerArea_);
 
-    Label11 = named(new QLabel(QStringLiteral(
-                        "QV Vantrel helps you find objects that have been misplaced on the basis "
-                        "of calculation of the constellation the moon was placed in on the day of "
-                        "loss.")),
-                    "Label11");
+    Label11 = named(new QLabel(QLatin1String(ProgramInfo::Description)), "Label11");
     Label11->setWordWrap(true);
     layout->addWidget(Label11);
 

@@ -38,9 +38,6 @@ public:
     // The open button, last of the window's own controls; the shell places clickable labels
     // after it in the tab order.
     QPushButton* openButton() const { return cmdOpen; }
-    // The home-page address handed to the web search with each place-name lookup.
-    void setLookupSite(const QString& siteAddress) { lookupSite_ = siteAddress; }
-
     bool ValidateInputs();
 
 public slots:
@@ -92,7 +89,6 @@ private:
 
     QWidget* bannerArea_ = nullptr;
     QWidget* offerArea_ = nullptr;
-    QString lookupSite_;
 
     QLabel* Label11 = nullptr;
     QStackedWidget* panels = nullptr;

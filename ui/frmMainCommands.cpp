@@ -9,6 +9,7 @@
 
 #include "engine/modEphemeris.h"
 #include "platform/MessageBox.h"
+#include "platform/RunStep.h"
 #include "platform/Services.h"
 #include "platform/WebSearch.h"
 
@@ -23,14 +24,6 @@
 #include <QStackedWidget>
 
 namespace {
-
-// Runs one step of a command; a step that throws is passed over and the command goes on.
-template <typename Step> void runStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 // The number of a list's selected entry; nothing when no entry is selected.
 std::optional<int> selectedNumber(const QComboBox* list) {
@@ -143,7 +136,7 @@ void frmMain::cmdRashi_Click() {
 }
 
 void frmMain::cmdBack_Click() {
-    runStep([&] { showPanel(fraMain, cmdRashi); });
+    showPanel(fraMain, cmdRashi);
 }
 
 void frmMain::cmdBrowser_Click() {
@@ -167,7 +160,7 @@ void frmMain::cmdBrowser_Click() {
     const QString searchText = txtMCity->text() + QLatin1Char(' ') + txtMState->text() +
                                QLatin1Char(' ') + txtMCountry->text() +
                                QStringLiteral(" Latitude Longitude");
-    runStep([&] { platform::services().webSearch->Search(searchText, lookupSite_); });
+    runStep([&] { platform::services().webSearch->Search(searchText); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

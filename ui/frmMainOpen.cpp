@@ -6,6 +6,7 @@
 #include "aids/frmTimeZone.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenFileDialog.h"
+#include "platform/RunStep.h"
 #include "platform/Services.h"
 
 #include <QCheckBox>
@@ -14,15 +15,6 @@
 #include <QRadioButton>
 
 namespace {
-
-// Runs one step of the open procedure; a step that throws is passed over and the next one
-// runs all the same.
-template <typename Step> void runStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 // Saved readings carry this extension; the test is on the path's last three characters
 // and minds the case.
@@ -53,8 +45,8 @@ void frmMain::lblTZHelp_Click() {
     runStep([this] {
         frmTimeZone picker(this);
         connect(&picker, &frmTimeZone::zonePicked, this, [this](int hourValue, int minuteValue) {
-            runStep([&] { txtZoneHour->setText(QString::number(hourValue)); });
-            runStep([&] { txtZoneMinute->setText(QString::number(minuteValue)); });
+            txtZoneHour->setText(QString::number(hourValue));
+            txtZoneMinute->setText(QString::number(minuteValue));
         });
         picker.exec();
     });

@@ -3,6 +3,8 @@
 #include "NakshatraTables.h"
 #include "ReadingRecord.h"
 
+#include "platform/RunStep.h"
+
 #include <QLabel>
 #include <QLocale>
 
@@ -26,14 +28,6 @@ QString toQString(std::string_view text) {
 void write(QLabel* label, const QString& text) {
     if (label != nullptr) {
         label->setText(text);
-    }
-}
-
-// Runs one step of the oracle; a step that throws is passed over.
-template <typename Step> void runStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
     }
 }
 

@@ -23,18 +23,6 @@ using namespace modHelp;
 
 namespace {
 
-TEST(BaseAddresses, EncryptedHostsWithoutTrailingSlash) {
-    for (const QString& site : {MainSite(), HelpSite(), ProgramSite()}) {
-        const QUrl url(site);
-        EXPECT_EQ(url.scheme(), QStringLiteral("https")) << site.toStdString();
-        EXPECT_FALSE(url.host().isEmpty()) << site.toStdString();
-        EXPECT_TRUE(url.path().isEmpty()) << site.toStdString();
-        EXPECT_FALSE(site.endsWith(QLatin1Char('/'))) << site.toStdString();
-    }
-    EXPECT_EQ(MainSiteHost(), QUrl(MainSite()).host());
-    EXPECT_FALSE(MainSiteHost().contains(QLatin1Char('/')));
-}
-
 struct LinkCase {
     const char* reason;
     LinkKind kind;
@@ -145,6 +133,10 @@ TEST(OfferArea, CoBrandOfferInFrontAtStartAndLabelsOpenTheirPages) {
               QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
                              "traffic to your site. Put your site's name &  link here. See "
                              "\"Help\" for details.    Click Here for more info on co-branding."));
+    EXPECT_EQ(offers.fullBrandLabel()->text(),
+              QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                             "make money online. Get this software fully branded for your "
+                             "website. Click here for more details."));
     EXPECT_EQ(offers.fullBrandLabel()->objectName(), QStringLiteral("lblFullBrand"));
     EXPECT_EQ(offers.coBrandLabel()->objectName(), QStringLiteral("lblCobrand"));
     emit offers.coBrandLabel()->clicked();

@@ -57,8 +57,7 @@ TEST(MapWebSearch, SearchTextIsOneEncodedQueryValue) {
 TEST(MapWebSearch, OpensTheBrowserOnce) {
     fakes::AllFakes fakes;
     platform::MapWebSearch search;
-    search.Search(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
-                  QStringLiteral("https://home.example"));
+    search.Search(QStringLiteral("Pune Maharashtra India Latitude Longitude"));
     EXPECT_EQ(fakes.urls.opened, QStringList{platform::mapSearchAddress(
                                      QStringLiteral("Pune Maharashtra India Latitude Longitude"))});
 }

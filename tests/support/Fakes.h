@@ -65,10 +65,8 @@ public:
 
 class RecordingWebSearch final : public platform::WebSearch {
 public:
-    void Search(const QString& searchText, const QString& siteAddress) override {
-        searches.push_back({searchText, siteAddress});
-    }
-    std::vector<std::pair<QString, QString>> searches;
+    void Search(const QString& searchText) override { searches << searchText; }
+    QStringList searches;
 };
 
 class MemorySettingsStore final : public platform::SettingsStore {

@@ -63,23 +63,13 @@ TEST(NakshatraTables, MatchTheEngineNamesAndGroupSizes) {
     EXPECT_EQ(groupSizes.size(), 4u) << "every row names one of the four verdict groups";
 }
 
-TEST(Oracle, EveryNameShowsItsGroupVerdictPictureAndDate) {
+// The texts are checked letter for letter below; here the picture and the date line.
+TEST(Oracle, EveryNameShowsItsPictureAndDate) {
     const ReadingInput reading = dated(1, 1, 1905);
     for (std::size_t i = 0; i < NakshatraGroupTable.size(); ++i) {
         const NakshatraRow& row = NakshatraGroupTable[i];
         Panel panel;
         ShowNakshatraInformation(q(row.name), panel.view, reading);
-        EXPECT_EQ(panel.labels[0]->text(), q(row.name)) << "row " << i;
-        EXPECT_EQ(panel.labels[1]->text(), q(row.group)) << "row " << i;
-        bool verdictFound = false;
-        for (const GroupVerdict& verdict : GroupVerdictTable) {
-            if (verdict.group == row.group) {
-                verdictFound = true;
-                EXPECT_EQ(panel.labels[2]->text(), q(verdict.characteristics)) << "row " << i;
-                EXPECT_EQ(panel.labels[3]->text(), q(verdict.search)) << "row " << i;
-            }
-        }
-        EXPECT_TRUE(verdictFound) << "row " << i;
         EXPECT_EQ(panel.labels[4]->text(), QStringLiteral("January 1, 1905")) << "row " << i;
         const QImage shown = panel.picture.pixmap().toImage();
         EXPECT_EQ(shown.size(), QSize(150, 244)) << "row " << i;

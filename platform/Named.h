@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Gives a control its object name and, when one is given, the name a screen reader speaks.
+// Returns the control, so that it can be named where it is made.
+template <typename Control>
+Control* named(Control* control, const QString& objectName, const QString& accessibleName = {}) {
+    control->setObjectName(objectName);
+    if (!accessibleName.isEmpty()) {
+        control->setAccessibleName(accessibleName);
+    }
+    return control;
+}

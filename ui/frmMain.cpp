@@ -5,18 +5,13 @@
 #include "ProgramInfo.h"
 #include "platform/Named.h"
 
-#include <QAbstractItemView>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -27,58 +22,6 @@ namespace {
 const char* const MonthNames[12] = {"January",   "February", "March",    "April",
                                     "May",       "June",     "July",     "August",
                                     "September", "October",  "November", "December"};
-
-QComboBox* pickOnlyList(const QString& objectName, const QString& accessibleName) {
-    auto* list = named(new QComboBox, objectName, accessibleName);
-    list->setEditable(false);
-    // The open list is what a screen reader meets while the user picks.
-    list->view()->setAccessibleName(accessibleName);
-    return list;
-}
-
-// A number box: digits only through the key filter, and no input method that could
-// compose other characters past it.
-QLineEdit* numberBox(const QString& objectName, const QString& accessibleName) {
-    auto* box = named(new QLineEdit, objectName, accessibleName);
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->setInputMethodHints(Qt::ImhDigitsOnly);
-    // Wide enough for a few digits at any font size; longer texts scroll.
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) +
-                         box->fontMetrics().height());
-    return box;
-}
-
-// The input panel's decoration: a crescent moon among stars on a night-blue disc, drawn at
-// the screen's resolution.
-QPixmap moonPicture(int size, qreal pixelRatio) {
-    QPixmap picture(QSize(size, size) * pixelRatio);
-    picture.setDevicePixelRatio(pixelRatio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 100.0, size / 100.0);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(25, 35, 90));
-    painter.drawEllipse(QRectF(2, 2, 96, 96));
-    QPainterPath moon;
-    moon.addEllipse(QRectF(22, 20, 56, 56));
-    QPainterPath shadow;
-    shadow.addEllipse(QRectF(38, 12, 56, 56));
-    painter.setBrush(QColor(250, 215, 40));
-    painter.drawPath(moon.subtracted(shadow));
-    painter.setBrush(QColor(240, 240, 255));
-    for (const QPointF& star :
-         {QPointF(70, 74), QPointF(80, 30), QPointF(30, 84), QPointF(60, 52), QPointF(20, 36)}) {
-        painter.drawEllipse(star, 2.2, 2.2);
-    }
-    return picture;
-}
-
-QLabel* caption(const QString& text, QWidget* buddy, const QString& objectName) {
-    auto* label = named(new QLabel(text), objectName);
-    label->setBuddy(buddy);
-    return label;
-}
 
 } // namespace
 
@@ -119,135 +62,6 @@ void frmMain::createControls() {
 
     setCentralWidget(central);
     setInputTabOrder();
-}
-
-QGroupBox* frmMain::createInputPanel() {
-    fraMain =
-        named(new QGroupBox(QStringLiteral("Details Of Day On Which Object Was Lost")), "fraMain");
-    auto* grid = new QGridLayout(fraMain);
-
-    txtName = named(new QLineEdit, "txtName", QStringLiteral("Name"));
-    grid->addWidget(caption(QStringLiteral("Name"), txtName, "lblName"), 0, 0);
-    grid->addWidget(txtName, 0, 1);
-
-    cboMonth = pickOnlyList("cboMonth", QStringLiteral("Month"));
-    cboDate = pickOnlyList("cboDate", QStringLiteral("Day"));
-    cboYear = pickOnlyList("cboYear", QStringLiteral("Year"));
-    auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(cboMonth);
-    dateRow->addWidget(cboDate);
-    dateRow->addWidget(cboYear);
-    dateRow->addStretch();
-    grid->addWidget(caption(QStringLiteral("Date"), cboMonth, "lblDate"), 1, 0);
-    grid->addLayout(dateRow, 1, 1);
-
-    cboHH = pickOnlyList("cboHH", QStringLiteral("Hour"));
-    cboMM = pickOnlyList("cboMM", QStringLiteral("Minute"));
-    cboSS = pickOnlyList("cboSS", QStringLiteral("Second"));
-    auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(cboHH);
-    timeRow->addWidget(cboMM);
-    timeRow->addWidget(cboSS);
-    timeRow->addWidget(named(new QLabel(QStringLiteral("HH:MM:SS")), "lblTimeHint"));
-    timeRow->addStretch();
-    grid->addWidget(caption(QStringLiteral("Time"), cboHH, "lblTime"), 2, 0);
-    grid->addLayout(timeRow, 2, 1);
-    // The lists after the first of each row have no caption of their own on the screen.
-    // Linux screen readers name a list by the label that names it as its buddy (and would
-    // read its current entry otherwise), so each gets an unseen one with its name.
-    for (QComboBox* list : {cboDate, cboYear, cboMM, cboSS}) {
-        auto* unseen =
-            caption(list->accessibleName(), list, list->objectName() + QStringLiteral("Caption"));
-        unseen->setParent(fraMain);
-        unseen->hide();
-    }
-
-    fraZone = named(new QFrame, "fraZone");
-    txtZoneHour = numberBox("txtZoneHour", QStringLiteral("Time zone hours"));
-    txtZoneMinute = numberBox("txtZoneMinute", QStringLiteral("Time zone minutes"));
-    chkDST = named(new QCheckBox(QStringLiteral("DST")), "chkDST",
-                   QStringLiteral("Daylight saving time in force"));
-    lblTZHelp = named(new ClickableLabel(QStringLiteral("TZ Help")), "lblTZHelp",
-                      QStringLiteral("Time zone help"));
-    lblTZHelp->setToolTip(QStringLiteral("Pick the time zone from a list"));
-    connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
-    auto* zoneRow = new QHBoxLayout(fraZone);
-    zoneRow->setContentsMargins(0, 0, 0, 0);
-    zoneRow->addWidget(txtZoneHour);
-    zoneRow->addWidget(named(new QLabel(QStringLiteral(":")), "lblZoneSeparator"));
-    zoneRow->addWidget(txtZoneMinute);
-    zoneRow->addWidget(chkDST);
-    zoneRow->addWidget(lblTZHelp);
-    zoneRow->addStretch();
-    grid->addWidget(caption(QStringLiteral("Time Zone"), txtZoneHour, "lblTimeZone"), 3, 0);
-    grid->addWidget(fraZone, 3, 1);
-
-    // Latitude stands left of longitude; each frame holds one exclusive option pair.
-    const auto placeFrame = [](const char* objectName, const QString& title, QLineEdit*& degrees,
-                               QLineEdit*& minutes, const char* degreesName,
-                               const char* minutesName, QRadioButton*& first, QRadioButton*& second,
-                               const char* firstName, const char* secondName,
-                               const QString& firstText, const QString& secondText) {
-        auto* frame = named(new QGroupBox(title), objectName);
-        degrees = numberBox(degreesName, title + QStringLiteral(" degrees"));
-        minutes = numberBox(minutesName, title + QStringLiteral(" minutes"));
-        first = named(new QRadioButton(firstText), firstName, firstText);
-        second = named(new QRadioButton(secondText), secondName, secondText);
-        auto* pair = new QButtonGroup(frame);
-        pair->addButton(first, 0);
-        pair->addButton(second, 1);
-        auto* frameGrid = new QGridLayout(frame);
-        frameGrid->addWidget(caption(QStringLiteral("Deg"), degrees,
-                                     degrees->objectName() + QStringLiteral("Caption")),
-                             0, 0);
-        frameGrid->addWidget(degrees, 0, 1);
-        frameGrid->addWidget(caption(QStringLiteral("Min"), minutes,
-                                     minutes->objectName() + QStringLiteral("Caption")),
-                             0, 2);
-        frameGrid->addWidget(minutes, 0, 3);
-        frameGrid->addWidget(first, 1, 0, 1, 2);
-        frameGrid->addWidget(second, 1, 2, 1, 2);
-        return frame;
-    };
-    auto* placeRow = new QHBoxLayout;
-    placeRow->addWidget(placeFrame("fraLatitude", QStringLiteral("Latitude"), txtLatD, txtLatM,
-                                   "txtLatD", "txtLatM", optLat0, optLat1, "optLat0", "optLat1",
-                                   QStringLiteral("North"), QStringLiteral("South")));
-    placeRow->addWidget(placeFrame("fraLongitude", QStringLiteral("Longitude"), txtLonD, txtLonM,
-                                   "txtLonD", "txtLonM", optLong0, optLong1, "optLong0", "optLong1",
-                                   QStringLiteral("East"), QStringLiteral("West")));
-    grid->addLayout(placeRow, 4, 0, 1, 3);
-
-    txtMCity = named(new QLineEdit, "txtMCity", QStringLiteral("City"));
-    txtMState = named(new QLineEdit, "txtMState", QStringLiteral("State"));
-    txtMCountry = named(new QLineEdit, "txtMCountry", QStringLiteral("Country"));
-    grid->addWidget(caption(QStringLiteral("City"), txtMCity, "lblCity"), 5, 0);
-    grid->addWidget(txtMCity, 5, 1, 1, 2);
-    grid->addWidget(caption(QStringLiteral("State"), txtMState, "lblState"), 6, 0);
-    grid->addWidget(txtMState, 6, 1, 1, 2);
-    grid->addWidget(caption(QStringLiteral("Country"), txtMCountry, "lblCountry"), 7, 0);
-    grid->addWidget(txtMCountry, 7, 1, 1, 2);
-
-    cmdBrowser = named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
-                       "cmdBrowser", QStringLiteral("Click Here To Find Latitude & Longitude"));
-    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
-    grid->addWidget(cmdBrowser, 8, 0, 1, 2, Qt::AlignLeft);
-
-    auto* decoration = named(new QLabel, "imgDecoration");
-    const int decorationSize = 4 * decoration->fontMetrics().height();
-    decoration->setPixmap(moonPicture(decorationSize, decoration->devicePixelRatioF()));
-    grid->addWidget(decoration, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignRight);
-
-    cmdRashi = named(new QPushButton(QStringLiteral("&Get My Vantrel Reading")), "cmdRashi",
-                     QStringLiteral("Get My Vantrel Reading"));
-    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
-    grid->addWidget(cmdRashi, 9, 0, 1, 2, Qt::AlignLeft);
-    grid->setColumnStretch(1, 1);
-
-    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute}) {
-        box->installEventFilter(this);
-    }
-    return fraMain;
 }
 
 QWidget* frmMain::createResultPanel() {

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,7 +64,13 @@ private:
     void fillReadingInput();
 
     void createControls();
+    // The input panel and its named builders; each row builder fills the grid row it is given.
     QGroupBox* createInputPanel();
+    void addDateRow(QGridLayout& grid, int row);
+    void addTimeRow(QGridLayout& grid, int row);
+    QFrame* createZoneFrame();
+    void addPlaceRows(QGridLayout& grid, int firstRow);
+    void addCommandRows(QGridLayout& grid, int firstRow);
     QWidget* createResultPanel();
     void setInputTabOrder();
     // On first showing the window's own keyboard order is laid again, so that controls the

@@ -1,0 +1,262 @@
+// The main window's input panel: the date, time and zone rows, the place frames and the
+// commands under them.
+#include "frmMain.h"
+
+#include "ClickableLabel.h"
+
+#include "platform/Named.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <initializer_list>
+
+namespace {
+
+QComboBox* pickOnlyList(const QString& objectName, const QString& accessibleName) {
+    auto* list = named(new QComboBox, objectName, accessibleName);
+    list->setEditable(false);
+    // The open list is what a screen reader meets while the user picks.
+    list->view()->setAccessibleName(accessibleName);
+    return list;
+}
+
+// A number box: digits only through the key filter, and no input method that could
+// compose other characters past it.
+QLineEdit* numberBox(const QString& objectName, const QString& accessibleName) {
+    auto* box = named(new QLineEdit, objectName, accessibleName);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->setInputMethodHints(Qt::ImhDigitsOnly);
+    // Wide enough for a few digits at any font size; longer texts scroll.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) +
+                         box->fontMetrics().height());
+    return box;
+}
+
+// The input panel's decoration: a crescent moon among stars on a night-blue disc, drawn at
+// the screen's resolution.
+QPixmap moonPicture(int size, qreal pixelRatio) {
+    QPixmap picture(QSize(size, size) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 100.0, size / 100.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(25, 35, 90));
+    painter.drawEllipse(QRectF(2, 2, 96, 96));
+    QPainterPath moon;
+    moon.addEllipse(QRectF(22, 20, 56, 56));
+    QPainterPath shadow;
+    shadow.addEllipse(QRectF(38, 12, 56, 56));
+    painter.setBrush(QColor(250, 215, 40));
+    painter.drawPath(moon.subtracted(shadow));
+    painter.setBrush(QColor(240, 240, 255));
+    for (const QPointF& star :
+         {QPointF(70, 74), QPointF(80, 30), QPointF(30, 84), QPointF(60, 52), QPointF(20, 36)}) {
+        painter.drawEllipse(star, 2.2, 2.2);
+    }
+    return picture;
+}
+
+QLabel* caption(const QString& text, QWidget* buddy, const QString& objectName) {
+    auto* label = named(new QLabel(text), objectName);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A row of controls packed to the left.
+QHBoxLayout* rowOf(std::initializer_list<QWidget*> controls) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* control : controls) {
+        row->addWidget(control);
+    }
+    row->addStretch();
+    return row;
+}
+
+// The names of a latitude or longitude frame and of its controls.
+struct PlaceFrameNames {
+    const char* frame;
+    const char* title;
+    const char* degrees;
+    const char* minutes;
+    const char* first; // the option a saved reading's "1" selects
+    const char* second;
+    const char* firstText;
+    const char* secondText;
+};
+
+// Latitude stands left of longitude.
+constexpr PlaceFrameNames LatitudeFrame{"fraLatitude", "Latitude", "txtLatD", "txtLatM",
+                                        "optLat0",     "optLat1",  "North",   "South"};
+constexpr PlaceFrameNames LongitudeFrame{"fraLongitude", "Longitude", "txtLonD", "txtLonM",
+                                         "optLong0",     "optLong1",  "East",    "West"};
+
+struct PlaceFrame {
+    QGroupBox* frame;
+    QLineEdit* degrees;
+    QLineEdit* minutes;
+    QRadioButton* first;
+    QRadioButton* second;
+};
+
+// A frame with the degree and minute boxes and one exclusive pair of options.
+PlaceFrame placeFrame(const PlaceFrameNames& names) {
+    const QString title = QString::fromLatin1(names.title);
+    const QString firstText = QString::fromLatin1(names.firstText);
+    const QString secondText = QString::fromLatin1(names.secondText);
+    PlaceFrame built{};
+    built.frame = named(new QGroupBox(title), names.frame);
+    built.degrees = numberBox(names.degrees, title + QStringLiteral(" degrees"));
+    built.minutes = numberBox(names.minutes, title + QStringLiteral(" minutes"));
+    built.first = named(new QRadioButton(firstText), names.first, firstText);
+    built.second = named(new QRadioButton(secondText), names.second, secondText);
+    auto* pair = new QButtonGroup(built.frame);
+    pair->addButton(built.first, 0);
+    pair->addButton(built.second, 1);
+    auto* frameGrid = new QGridLayout(built.frame);
+    frameGrid->addWidget(caption(QStringLiteral("Deg"), built.degrees,
+                                 built.degrees->objectName() + QStringLiteral("Caption")),
+                         0, 0);
+    frameGrid->addWidget(built.degrees, 0, 1);
+    frameGrid->addWidget(caption(QStringLiteral("Min"), built.minutes,
+                                 built.minutes->objectName() + QStringLiteral("Caption")),
+                         0, 2);
+    frameGrid->addWidget(built.minutes, 0, 3);
+    frameGrid->addWidget(built.first, 1, 0, 1, 2);
+    frameGrid->addWidget(built.second, 1, 2, 1, 2);
+    return built;
+}
+
+} // namespace
+
+QGroupBox* frmMain::createInputPanel() {
+    fraMain =
+        named(new QGroupBox(QStringLiteral("Details Of Day On Which Object Was Lost")), "fraMain");
+    auto* grid = new QGridLayout(fraMain);
+
+    txtName = named(new QLineEdit, "txtName", QStringLiteral("Name"));
+    grid->addWidget(caption(QStringLiteral("Name"), txtName, "lblName"), 0, 0);
+    grid->addWidget(txtName, 0, 1);
+    addDateRow(*grid, 1);
+    addTimeRow(*grid, 2);
+    // The lists after the first of each row have no caption of their own on the screen.
+    // Linux screen readers name a list by the label that names it as its buddy (and would
+    // read its current entry otherwise), so each gets an unseen one with its name.
+    for (QComboBox* list : {cboDate, cboYear, cboMM, cboSS}) {
+        auto* unseen =
+            caption(list->accessibleName(), list, list->objectName() + QStringLiteral("Caption"));
+        unseen->setParent(fraMain);
+        unseen->hide();
+    }
+    QFrame* zone = createZoneFrame();
+    grid->addWidget(caption(QStringLiteral("Time Zone"), txtZoneHour, "lblTimeZone"), 3, 0);
+    grid->addWidget(zone, 3, 1);
+    addPlaceRows(*grid, 4);
+    addCommandRows(*grid, 8);
+    grid->setColumnStretch(1, 1);
+
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute}) {
+        box->installEventFilter(this);
+    }
+    return fraMain;
+}
+
+void frmMain::addDateRow(QGridLayout& grid, int row) {
+    cboMonth = pickOnlyList("cboMonth", QStringLiteral("Month"));
+    cboDate = pickOnlyList("cboDate", QStringLiteral("Day"));
+    cboYear = pickOnlyList("cboYear", QStringLiteral("Year"));
+    grid.addWidget(caption(QStringLiteral("Date"), cboMonth, "lblDate"), row, 0);
+    grid.addLayout(rowOf({cboMonth, cboDate, cboYear}), row, 1);
+}
+
+void frmMain::addTimeRow(QGridLayout& grid, int row) {
+    cboHH = pickOnlyList("cboHH", QStringLiteral("Hour"));
+    cboMM = pickOnlyList("cboMM", QStringLiteral("Minute"));
+    cboSS = pickOnlyList("cboSS", QStringLiteral("Second"));
+    auto* hint = named(new QLabel(QStringLiteral("HH:MM:SS")), "lblTimeHint");
+    grid.addWidget(caption(QStringLiteral("Time"), cboHH, "lblTime"), row, 0);
+    grid.addLayout(rowOf({cboHH, cboMM, cboSS, hint}), row, 1);
+}
+
+QFrame* frmMain::createZoneFrame() {
+    fraZone = named(new QFrame, "fraZone");
+    txtZoneHour = numberBox("txtZoneHour", QStringLiteral("Time zone hours"));
+    txtZoneMinute = numberBox("txtZoneMinute", QStringLiteral("Time zone minutes"));
+    chkDST = named(new QCheckBox(QStringLiteral("DST")), "chkDST",
+                   QStringLiteral("Daylight saving time in force"));
+    lblTZHelp = named(new ClickableLabel(QStringLiteral("TZ Help")), "lblTZHelp",
+                      QStringLiteral("Time zone help"));
+    lblTZHelp->setToolTip(QStringLiteral("Pick the time zone from a list"));
+    connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    auto* zoneRow = new QHBoxLayout(fraZone);
+    zoneRow->setContentsMargins(0, 0, 0, 0);
+    zoneRow->addWidget(txtZoneHour);
+    zoneRow->addWidget(named(new QLabel(QStringLiteral(":")), "lblZoneSeparator"));
+    zoneRow->addWidget(txtZoneMinute);
+    zoneRow->addWidget(chkDST);
+    zoneRow->addWidget(lblTZHelp);
+    zoneRow->addStretch();
+    return fraZone;
+}
+
+// The place: the latitude and longitude frames side by side, then the place-name boxes that
+// the lookup searches for. Takes four grid rows from firstRow.
+void frmMain::addPlaceRows(QGridLayout& grid, int firstRow) {
+    const PlaceFrame latitude = placeFrame(LatitudeFrame);
+    txtLatD = latitude.degrees;
+    txtLatM = latitude.minutes;
+    optLat0 = latitude.first;
+    optLat1 = latitude.second;
+    const PlaceFrame longitude = placeFrame(LongitudeFrame);
+    txtLonD = longitude.degrees;
+    txtLonM = longitude.minutes;
+    optLong0 = longitude.first;
+    optLong1 = longitude.second;
+    auto* placeRow = new QHBoxLayout;
+    placeRow->addWidget(latitude.frame);
+    placeRow->addWidget(longitude.frame);
+    grid.addLayout(placeRow, firstRow, 0, 1, 3);
+
+    txtMCity = named(new QLineEdit, "txtMCity", QStringLiteral("City"));
+    txtMState = named(new QLineEdit, "txtMState", QStringLiteral("State"));
+    txtMCountry = named(new QLineEdit, "txtMCountry", QStringLiteral("Country"));
+    grid.addWidget(caption(QStringLiteral("City"), txtMCity, "lblCity"), firstRow + 1, 0);
+    grid.addWidget(txtMCity, firstRow + 1, 1, 1, 2);
+    grid.addWidget(caption(QStringLiteral("State"), txtMState, "lblState"), firstRow + 2, 0);
+    grid.addWidget(txtMState, firstRow + 2, 1, 1, 2);
+    grid.addWidget(caption(QStringLiteral("Country"), txtMCountry, "lblCountry"), firstRow + 3, 0);
+    grid.addWidget(txtMCountry, firstRow + 3, 1, 1, 2);
+}
+
+// The lookup and calculate buttons in two grid rows from firstRow, and the decoration in the
+// top right corner.
+void frmMain::addCommandRows(QGridLayout& grid, int firstRow) {
+    cmdBrowser = named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
+                       "cmdBrowser", QStringLiteral("Click Here To Find Latitude & Longitude"));
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    grid.addWidget(cmdBrowser, firstRow, 0, 1, 2, Qt::AlignLeft);
+
+    auto* decoration = named(new QLabel, "imgDecoration");
+    const int decorationSize = 4 * decoration->fontMetrics().height();
+    decoration->setPixmap(moonPicture(decorationSize, decoration->devicePixelRatioF()));
+    grid.addWidget(decoration, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignRight);
+
+    cmdRashi = named(new QPushButton(QStringLiteral("&Get My Vantrel Reading")), "cmdRashi",
+                     QStringLiteral("Get My Vantrel Reading"));
+    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    grid.addWidget(cmdRashi, firstRow + 1, 0, 1, 2, Qt::AlignLeft);
+}

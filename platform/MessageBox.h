@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramInfo.h"
+
 #include <QString>
 
 class QWidget;
@@ -21,7 +23,7 @@ public:
 
 // The title every message box of the program carries.
 inline const QString& messageTitle() {
-    static const QString title = QStringLiteral("QV Vantrel");
+    static const QString title = QLatin1String(ProgramInfo::Name);
     return title;
 }
 

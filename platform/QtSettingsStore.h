@@ -2,12 +2,14 @@
 
 #include "SettingsStore.h"
 
+#include "ProgramInfo.h"
+
 namespace platform {
 
 // The organization folder under which every record of the program lives, instead of the
 // "Unknown Organization" Qt would otherwise use.
 inline const QString& settingsOrganization() {
-    static const QString organization = QStringLiteral("QV Vantrel");
+    static const QString organization = QLatin1String(ProgramInfo::Name);
     return organization;
 }
 

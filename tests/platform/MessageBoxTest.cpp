@@ -25,4 +25,9 @@ TEST(MessageBoxText, LoneCarriageReturnShowsAsLineBreak) {
     }
 }
 
+// Written out here: the program's name in the box's title comes from the build.
+TEST(MessageBoxText, TitleIsTheProgramsName) {
+    EXPECT_EQ(platform::messageTitle(), QStringLiteral("QV Vantrel"));
+}
+
 } // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
 
 using namespace modEphemeris;
 
@@ -97,40 +96,6 @@ TEST(ZoneDirection, AheadReadsAsTheSameMomentWithEastSelected) {
         ReadingInput withoutDirection = c.input;
         withoutDirection.zoneDirection = NoDirection;
         EXPECT_EQ(CalculateNakshatra(withoutDirection), c.byHemisphere);
-    }
-}
-
-// The hemisphere rule written out on its own, to hold readings without a direction to it.
-TimeBase byHemisphere(const ReadingInput& in) {
-    TimeBase t{};
-    t.localHours = in.hour + in.minute / 60.0;
-    t.zoneOffsetHours = in.zoneHours + in.zoneMinutes / 60.0;
-    t.signedLongitude = in.longitudeDegrees + in.longitudeMinutes / 60.0;
-    if (in.longitudeOption) {
-        t.signedLongitude = -t.signedLongitude;
-    }
-    const bool east = t.signedLongitude < 0;
-    if (in.daylightSaving) {
-        t.zoneOffsetHours = east ? t.zoneOffsetHours + 1 : t.zoneOffsetHours - 1;
-    }
-    t.universalHours = east ? t.localHours - t.zoneOffsetHours : t.localHours + t.zoneOffsetHours;
-    t.julianDay = JulianDayNumber(in.month, in.day, in.year);
-    t.centuries = (t.julianDay - 2451545 + t.universalHours / 24 - 0.5) / 36525;
-    return t;
-}
-
-TEST(ZoneDirection, WithoutADirectionEveryTimeValueKeepsItsBits) {
-    std::mt19937 random(2025);
-    for (int i = 0; i < 5000; ++i) {
-        const auto pick = [&](unsigned count) { return static_cast<int>(random() % count); };
-        const ReadingInput in = reading(
-            {1 + pick(12), 1 + pick(31), 1901 + pick(150), pick(24), pick(60)},
-            {pick(100), pick(60), NoDirection, pick(2) == 0}, {pick(181), pick(60), pick(2) == 0});
-        const TimeBase t = ComputeTimeBase(in);
-        const TimeBase expected = byHemisphere(in);
-        ASSERT_TRUE(sameBits(t.zoneOffsetHours, expected.zoneOffsetHours)) << "reading " << i;
-        ASSERT_TRUE(sameBits(t.universalHours, expected.universalHours)) << "reading " << i;
-        ASSERT_TRUE(sameBits(t.centuries, expected.centuries)) << "reading " << i;
     }
 }
 

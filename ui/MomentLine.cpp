@@ -16,9 +16,11 @@ namespace {
 constexpr std::int64_t MinutesPerHour = 60;
 constexpr std::int64_t MinutesPerDay = 24 * MinutesPerHour;
 
-// Greatest whole number not above a / b, for b > 0.
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - ((a % b != 0) && (a < 0) ? 1 : 0);
+// Which day, counted from the day the minutes count from, `minutes` falls on (exact: the
+// minutes of a reading stay far below 2^53).
+std::int64_t dayOf(std::int64_t minutes) {
+    return static_cast<std::int64_t>(
+        std::floor(static_cast<double>(minutes) / static_cast<double>(MinutesPerDay)));
 }
 
 QString twoDigits(std::int64_t value) {
@@ -27,7 +29,7 @@ QString twoDigits(std::int64_t value) {
 
 // "HH:MM" of the clock at `minutes` past the start of some day.
 QString clockTime(std::int64_t minutes) {
-    const std::int64_t ofDay = minutes - MinutesPerDay * floorDiv(minutes, MinutesPerDay);
+    const std::int64_t ofDay = minutes - MinutesPerDay * dayOf(minutes);
     return twoDigits(ofDay / MinutesPerHour) + QLatin1Char(':') + twoDigits(ofDay % MinutesPerHour);
 }
 
@@ -62,8 +64,8 @@ QString MomentLine(const ReadingInput& reading, const QLocale& locale) {
 
     // Both clocks count from the start of the local date's day.
     const auto dayNumber = static_cast<std::int64_t>(time.julianDay);
-    const std::int64_t localDay = dayNumber + floorDiv(localMinutes, MinutesPerDay);
-    const std::int64_t universalDay = dayNumber + floorDiv(universalMinutes, MinutesPerDay);
+    const std::int64_t localDay = dayNumber + dayOf(localMinutes);
+    const std::int64_t universalDay = dayNumber + dayOf(universalMinutes);
     if (universalDay != localDay) {
         const modEphemeris::CivilDate date = modEphemeris::CivilDateOf(universalDay);
         const std::optional<QString> dateLine =

@@ -14,7 +14,7 @@ namespace {
 constexpr double DegreesToRadians = 0.0174532925199433;
 
 // Varied readings over the years the window offers, both hemispheres, with and without
-// daylight saving.
+// daylight saving, zones with and without a minus sign.
 std::vector<ReadingInput> variedReadings() {
     std::mt19937 random(1901);
     std::vector<ReadingInput> readings(1024);
@@ -30,6 +30,7 @@ std::vector<ReadingInput> variedReadings() {
         in.longitudeMinutes = static_cast<std::int16_t>(random() % 60);
         in.longitudeOption = random() % 2 == 0;
         in.daylightSaving = random() % 2 == 0;
+        in.zoneDirection = random() % 2 == 0 ? ZoneDirection::Ahead : ZoneDirection::None;
     }
     return readings;
 }

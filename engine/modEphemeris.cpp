@@ -19,6 +19,8 @@ constexpr double DaysPerCentury = 36525;
 // A nakshatra spans 13°20′, that is 800 arcminutes.
 constexpr double NakshatraArcminutes = 800;
 constexpr double ArcsecondsPerDegree = 3600;
+// Day number of 15 October 1582, the first day of the Gregorian calendar.
+constexpr std::int64_t FirstGregorianDayNumber = 2299161;
 
 // Greatest whole number not above a / b, for b > 0 and a of either sign.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -94,12 +96,14 @@ TimeBase ComputeTimeBase(const ReadingInput& input) {
         t.signedLongitude = -t.signedLongitude;
     }
     // East of Greenwich the clock runs ahead of universal time; a longitude of exactly zero
-    // counts as west whichever button is selected.
+    // counts as west whichever button is selected. A zone entered with a minus sign runs
+    // ahead in either hemisphere (Spain, western France, Samoa).
     const bool east = t.signedLongitude < 0;
+    const bool ahead = east || input.zoneDirection == ZoneDirection::Ahead;
     if (input.daylightSaving) {
-        t.zoneOffsetHours = east ? t.zoneOffsetHours + 1 : t.zoneOffsetHours - 1;
+        t.zoneOffsetHours = ahead ? t.zoneOffsetHours + 1 : t.zoneOffsetHours - 1;
     }
-    t.universalHours = east ? t.localHours - t.zoneOffsetHours : t.localHours + t.zoneOffsetHours;
+    t.universalHours = ahead ? t.localHours - t.zoneOffsetHours : t.localHours + t.zoneOffsetHours;
     t.julianDay = JulianDayNumber(input.month, input.day, input.year);
     // Universal hours outside 0 to 24 carry the moment into the neighbouring day here.
     t.centuries = (t.julianDay - EpochDayNumber + t.universalHours / 24 - 0.5) / DaysPerCentury;
@@ -115,6 +119,23 @@ double JulianDayNumber(int month, int day, int year) {
         j = j + floorDiv(m, 4800) - floorDiv(m, 1200) + 38;
     }
     return static_cast<double>(j);
+}
+
+CivilDate CivilDateOf(std::int64_t dayNumber) {
+    const auto mod = [](std::int64_t a, std::int64_t b) { return a - b * floorDiv(a, b); };
+    // Days counted from 1 March of the year -4716 in the Julian calendar; in the Gregorian
+    // calendar less the leap days it leaves out.
+    std::int64_t f = dayNumber + 1401;
+    if (dayNumber >= FirstGregorianDayNumber) {
+        f += floorDiv(floorDiv(4 * dayNumber + 274277, 146097) * 3, 4) - 38;
+    }
+    // Four-year cycles of 1461 days, then five-month cycles of 153 days from March.
+    const std::int64_t e = 4 * f + 3;
+    const std::int64_t h = 5 * floorDiv(mod(e, 1461), 4) + 2;
+    const std::int64_t month = mod(floorDiv(h, 153) + 2, 12) + 1;
+    const std::int64_t day = floorDiv(mod(h, 153), 5) + 1;
+    const std::int64_t year = floorDiv(e, 1461) - 4716 + floorDiv(14 - month, 12);
+    return {static_cast<int>(month), static_cast<int>(day), static_cast<int>(year)};
 }
 
 namespace {

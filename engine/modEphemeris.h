@@ -3,6 +3,7 @@
 #include "ReadingInput.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 // The reading engine: from the moment and place of a loss to the Moon's nakshatra.
@@ -14,13 +15,26 @@ struct TimeBase {
 };
 
 // Universal time, day number and centuries of one reading. Longitude counts positive to
-// the west; the zone's direction follows it (east of Greenwich: clock ahead of universal time).
+// the west. The clock runs ahead of universal time when `zoneDirection` says Ahead or the
+// place lies east of Greenwich, and behind it otherwise; daylight saving widens the offset
+// by an hour when ahead and narrows it by one when behind. With no explicit direction the
+// result is that of the hemisphere rule alone, to the last bit.
 TimeBase ComputeTimeBase(const ReadingInput& input);
 
 // Day number of a civil date (the numbered day begins at noon). Days past the month's end
 // count on into the next month. Dates from 16 October 1582 on are read in the Gregorian
 // calendar, earlier ones in the Julian calendar.
 double JulianDayNumber(int month, int day, int year);
+
+struct CivilDate {
+    int month, day, year;
+};
+
+// The civil date that a whole day number begins at noon of: day numbers from 2299161
+// (15 October 1582) on in the Gregorian calendar, earlier ones in the Julian calendar, years
+// counted astronomically (the year before 1 is 0). It undoes JulianDayNumber for every date
+// that one reads in a single calendar: up to 4 October 1582, and from 16 October 1582 on.
+CivilDate CivilDateOf(std::int64_t dayNumber);
 
 // The Moon's tropical longitude in degrees, 0 to 360 inclusive (360 stays 360).
 double MoonLongitude(double centuries);

@@ -87,9 +87,18 @@ QWidget* frmMain::createResultPanel() {
         lblResult[i]->setMinimumWidth(lblResult[i]->fontMetrics().averageCharWidth() * 40);
     }
 
+    // The moment read stands under the date line, in its style.
+    lblMoment = named(new QLabel, "lblMoment", QStringLiteral("Moment of loss"));
+    lblMoment->setWordWrap(true);
+    lblMoment->setTextFormat(Qt::PlainText);
+    lblMoment->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* dateLines = new QVBoxLayout;
+    dateLines->addWidget(lblResult[4]);
+    dateLines->addWidget(lblMoment);
+
     auto* text = new QGridLayout;
     text->addWidget(lblLabels[4], 0, 0, 1, 2);
-    text->addWidget(lblResult[4], 1, 0, 1, 2);
+    text->addLayout(dateLines, 1, 0, 1, 2);
     text->addWidget(lblLabels[0], 2, 0);
     text->addWidget(lblResult[0], 2, 1);
     text->addWidget(lblLabels[1], 3, 0);

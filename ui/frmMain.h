@@ -132,6 +132,7 @@ private:
     QWidget* fraResult = nullptr;
     std::array<QLabel*, 5> lblResult{};
     std::array<QLabel*, 5> lblLabels{};
+    QLabel* lblMoment = nullptr; // the moment read, under the date line
     QLabel* imgNakshatra = nullptr;
     QPushButton* cmdBack = nullptr;
 

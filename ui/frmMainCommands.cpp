@@ -104,7 +104,7 @@ void frmMain::fillReadingInput() {
 }
 
 modNakshatraInformation::ResultView frmMain::resultView() const {
-    return {lblResult, imgNakshatra};
+    return {lblResult, imgNakshatra, lblMoment};
 }
 
 // Brings a panel to the front. The focus follows when it was on the panel that went behind

@@ -1,5 +1,6 @@
 #include "modNakshatraInformation.h"
 
+#include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ReadingRecord.h"
 
@@ -101,6 +102,12 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view,
             DateLine(reading.month, reading.day, reading.year, QLocale());
         if (line) {
             write(view.lblResult[4], *line);
+            // The moment read goes with its date: a zone that went the wrong way shows here.
+            if (view.lblMoment != nullptr) {
+                const QString moment = ReadingMoment::MomentLine(reading, QLocale());
+                view.lblMoment->setText(moment);
+                view.lblMoment->setAccessibleDescription(moment);
+            }
         }
     });
 }

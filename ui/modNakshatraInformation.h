@@ -15,14 +15,16 @@ class QLocale;
 namespace modNakshatraInformation {
 
 // Where the oracle writes: the five output labels (0 name, 1 group, 2 characteristics,
-// 3 search text, 4 date line) and the picture box.
+// 3 search text, 4 date line), the picture box and the moment line under the date line.
 struct ResultView {
     std::array<QLabel*, 5> lblResult{};
     QLabel* imgNakshatra = nullptr;
+    QLabel* lblMoment = nullptr;
 };
 
 // Finds the row whose name equals the given name exactly (same case, no trimming) and writes
-// its name, group, the group's two texts, its picture and the date line of the reading.
+// its name, group, the group's two texts, its picture, and the date line and moment line of
+// the reading (the moment line also as the label's accessible description).
 // A name that matches no row changes nothing. Each step stands alone: one that fails (a
 // missing picture, a month outside 1 to 12) is passed over and the next still runs.
 void ShowNakshatraInformation(const QString& name, const ResultView& view,

@@ -263,6 +263,34 @@ TEST_F(OpenReadingTest, ZoneLinesKeepTheirMinusSigns) {
     EXPECT_EQ(resultName(), QStringLiteral("Swati")) << "the sign has no effect on the reading";
 }
 
+TEST_F(OpenReadingTest, AMinusSignOnTheZoneLineRunsTheClockAheadWestOfGreenwich) {
+    // Madrid, 7 January 2025, 12:00, West 3°42'.
+    QStringList madrid = FullReading;
+    madrid[1] = QStringLiteral("1");
+    madrid[2] = QStringLiteral("7");
+    madrid[3] = QStringLiteral("2025");
+    madrid[4] = QStringLiteral("12");
+    madrid[5] = QStringLiteral("0");
+    madrid[6] = QStringLiteral("3");
+    madrid[7] = QStringLiteral("42");
+    madrid[11] = QStringLiteral("0");
+    madrid[12] = QStringLiteral("0");
+    const struct {
+        const char* zoneHour;
+        const char* nakshatra;
+        const char* moment;
+    } rows[] = {
+        {"-1", "Revati", "12:00 local time, 1:00 ahead of universal time: 11:00 UT"},
+        {"1", "Ashwini", "12:00 local time, 1:00 behind universal time: 13:00 UT"},
+    };
+    for (const auto& row : rows) {
+        madrid[10] = QLatin1String(row.zoneHour);
+        open(fileBytes(madrid));
+        EXPECT_EQ(resultName(), QLatin1String(row.nakshatra)) << row.zoneHour;
+        EXPECT_EQ(control<QLabel>("lblMoment")->text(), QLatin1String(row.moment)) << row.zoneHour;
+    }
+}
+
 TEST_F(OpenReadingTest, ShortAndUnreadableFiles) {
     presetEntries();
     open(fileBytes(FullReading.mid(0, 10)));

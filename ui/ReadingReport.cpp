@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -27,6 +29,8 @@ constexpr double TitlePoints = 16;
 constexpr double TextPoints = 11;
 constexpr double SmallestTextPoints = 6;
 constexpr int PdfDotsPerInch = 300;
+// A PDF has no printer to set its margins: 2 cm all round, as a printed letter would have.
+constexpr double PdfMarginMillimetres = 20;
 
 QString caption(std::size_t outputIndex) {
     return QString::fromLatin1(ResultTexts::Captions[outputIndex]);
@@ -180,6 +184,9 @@ bool WriteReportPdf(const QString& path, const Report& report, const QPixmap& pi
         writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
                                          ? QPageSize::Letter
                                          : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
+                                        PdfMarginMillimetres, PdfMarginMillimetres),
+                              QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();

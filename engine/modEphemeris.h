@@ -55,6 +55,10 @@ int NakshatraIndex(double siderealLongitude);
 // The 27 names, index 0 "Ashwini" to 26 "Revati", and an always-empty slot 27.
 extern const std::array<std::string, 28> NakshatraNames;
 
+// The Moon's sidereal longitude at the moment of a reading, found as the whole engine finds it
+// (time base, Moon longitude, ayanamsa correction), without touching the result slot.
+double ReadingSiderealLongitude(const ReadingInput& input);
+
 // The whole engine. Stores the name in the result slot and returns it. Throws
 // std::out_of_range, and stores nothing, when the index falls outside 0 to 27.
 std::string CalculateNakshatra(const ReadingInput& input);

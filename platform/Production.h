@@ -3,7 +3,9 @@
 #include "InstanceGuard.h"
 #include "MessageBox.h"
 #include "OpenFileDialog.h"
+#include "PagePrinter.h"
 #include "ProcessControl.h"
+#include "SaveFileDialog.h"
 #include "SettingsStore.h"
 #include "UrlOpener.h"
 #include "WebSearch.h"
@@ -18,5 +20,7 @@ WebSearch& productionWebSearch();
 SettingsStore& productionSettingsStore();
 InstanceGuard& productionInstanceGuard();
 ProcessControl& productionProcessControl();
+SaveFileDialog& productionSaveFileDialog();
+PagePrinter& productionPagePrinter();
 
 } // namespace platform

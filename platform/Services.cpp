@@ -5,10 +5,10 @@
 namespace platform {
 
 Services& services() {
-    static Services current{&productionMessageBox(),    &productionOpenFileDialog(),
-                            &productionUrlOpener(),     &productionWebSearch(),
-                            &productionSettingsStore(), &productionInstanceGuard(),
-                            &productionProcessControl()};
+    static Services current{
+        &productionMessageBox(),     &productionOpenFileDialog(), &productionUrlOpener(),
+        &productionWebSearch(),      &productionSettingsStore(),  &productionInstanceGuard(),
+        &productionProcessControl(), &productionSaveFileDialog(), &productionPagePrinter()};
     return current;
 }
 
@@ -29,6 +29,8 @@ ScopedServices::ScopedServices(const Services& replacements) : saved_(services()
     replace(current.settings, replacements.settings);
     replace(current.instance, replacements.instance);
     replace(current.process, replacements.process);
+    replace(current.saveFile, replacements.saveFile);
+    replace(current.printer, replacements.printer);
 }
 
 ScopedServices::~ScopedServices() {

@@ -9,6 +9,8 @@ class WebSearch;
 class SettingsStore;
 class InstanceGuard;
 class ProcessControl;
+class SaveFileDialog;
+class PagePrinter;
 
 // The platform layers the program uses. Each member is non-null: the production layers
 // unless a test has put its own in place with ScopedServices.
@@ -20,6 +22,8 @@ struct Services {
     SettingsStore* settings = nullptr;
     InstanceGuard* instance = nullptr;
     ProcessControl* process = nullptr;
+    SaveFileDialog* saveFile = nullptr;
+    PagePrinter* printer = nullptr;
 };
 
 Services& services();

@@ -45,14 +45,30 @@ QMenu* addMenu(QMenuBar& bar, const char* name, const QString& caption) {
 }
 } // namespace
 
-void InstallMenus(QMainWindow& window, const std::function<void()>& showAbout) {
+ReadingEntries InstallMenus(QMainWindow& window, const std::function<void()>& showAbout,
+                            const ReadingCommands& reading) {
     auto* bar = new QMenuBar(&window);
     bar->setObjectName(QStringLiteral("menuBar"));
     bar->setAccessibleName(QStringLiteral("Menu bar"));
     // The window's own menu bar on every platform, so Donate stays a command on it.
     bar->setNativeMenuBar(false);
 
+    // The File menu's order: the reading files (open, save as, undo open), the reading's
+    // output (print, PDF), the recent readings, and Exit, each run set off by a separator.
+    // Separators with nothing before them do not show.
     QMenu* mnuFile = addMenu(*bar, "mnuFile", QStringLiteral("&File"));
+    mnuFile->setSeparatorsCollapsible(true);
+    addSeparator(*mnuFile, "mnuFileOutput");
+    ReadingEntries entries;
+    entries.print = addEntry(*mnuFile, "mnuPrint", QStringLiteral("&Print Reading…"));
+    entries.exportPdf =
+        addEntry(*mnuFile, "mnuExportPdf", QStringLiteral("&Export Reading as PDF…"));
+    for (QAction* entry : {entries.print, entries.exportPdf}) {
+        entry->setEnabled(false);
+    }
+    onTriggered(entries.print, window, reading.print);
+    onTriggered(entries.exportPdf, window, reading.exportPdf);
+    addSeparator(*mnuFile, "mnuFileExit");
     QAction* mnuExit = addEntry(*mnuFile, "mnuExit", QStringLiteral("E&xit"));
     onTriggered(mnuExit, window, [&window] { window.close(); });
 
@@ -80,6 +96,7 @@ void InstallMenus(QMainWindow& window, const std::function<void()>& showAbout) {
                      [] { OpenLink(modHelp::LinkDonate); });
 
     window.setMenuBar(bar);
+    return entries;
 }
 
 QString bannerText() {

@@ -20,7 +20,13 @@ OfferArea* AttachShell(frmMain& window) {
     Forms::RegisterWindow(&window);
     window.setWindowIcon(ProgramIcon::icon());
 
-    MainMenus::InstallMenus(window, [&window] { frmAbout::showModal(&window); });
+    const MainMenus::ReadingEntries entries = MainMenus::InstallMenus(
+        window, [&window] { frmAbout::showModal(&window); },
+        {[&window] { window.mnuPrint_Click(); }, [&window] { window.mnuExportPdf_Click(); }});
+    QObject::connect(&window, &frmMain::readingShown, entries.print, [entries] {
+        entries.print->setEnabled(true);
+        entries.exportPdf->setEnabled(true);
+    });
     ClickableLabel* banner = MainMenus::InstallBanner(*window.bannerArea());
 
     auto* offers = new OfferArea(window.offerArea());

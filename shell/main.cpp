@@ -5,6 +5,7 @@
 
 #include "platform/LockInstanceGuard.h"
 #include "platform/QtSettingsStore.h"
+#include "ui/ButtonKeys.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ProgramStyleSetup::Install();
+    ButtonKeys::Install(app);
     // Settings go under the program's own folder. The application name stays Qt's default,
     // the executable's base name, which the instance locks rely on.
     QApplication::setOrganizationName(platform::settingsOrganization());

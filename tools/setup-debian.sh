@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running the program needs on Debian 12.
-# Safe to run again: packages already present are left as they are.
+# Safe to run again: packages already present are left as they are. With --tests it adds
+# what only the tests need (pdftotext reads back the exported PDF).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
     xvfb xauth xdotool x11-utils dbus imagemagick time
     desktop-file-utils appstream file
 )
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(poppler-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

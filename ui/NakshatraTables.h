@@ -47,6 +47,7 @@ struct GroupVerdict {
     std::string_view group;
     std::string_view characteristics;
     std::string_view search;
+    std::string_view fewWords; // the verdict in a few words, for a neighbouring reading
 };
 
 // The four groups' verdicts, in the order One, Two, Three, Four.
@@ -55,21 +56,25 @@ inline constexpr std::array<GroupVerdict, 4> GroupVerdictTable{{
      "Things lost during this group have gone towards South direction and will be retieved "
      "only after much effort.",
      "Search in the south direction to find the lost object. You will need to make a lot of "
-     "effort to find the object."},
+     "effort to find the object.",
+     "search to the south; found after much effort"},
     {"Group Two (Madhayaksh)",
      "Things lost during this group have gone to westernside and will not be available even "
      "after being traced.",
      "Search in the west direction to find the lost object. You will need to make a lot of "
-     "effort but may not be able to use the object once found."},
+     "effort but may not be able to use the object once found.",
+     "search to the west; may not be usable once found"},
     {"Group Three (Sulochan)",
      "Things lost during this group goes towards North direction and are neither traced nor "
      "recovered.",
-     "Search in the north direction to find the lost object. You may not find the object."},
+     "Search in the north direction to find the lost object. You may not find the object.",
+     "search to the north; may not be found"},
     {"Group Four (Andhaksh)",
      "Things lost during this period have gone to the eastern side and will be recovered "
      "shortly.",
      "Search in the east direction to find the lost object. You will find the lost object "
-     "soon."},
+     "soon.",
+     "search to the east; found soon"},
 }};
 
 } // namespace modNakshatraInformation

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ClickableLabel.h"
+#include "ResultTexts.h"
 
 #include "ProgramInfo.h"
 #include "platform/Named.h"
@@ -66,13 +67,10 @@ void frmMain::createControls() {
 
 QWidget* frmMain::createResultPanel() {
     fraResult = named(new QWidget, "fraResult");
-    static constexpr const char* CaptionTexts[5] = {
-        "Nakshatra for the day", "Nakshatra Group", "Characteristics",
-        "Interpretation for Recovery of Lost Objects", "Date on which the Object was lost"};
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         const QString index = QString::number(i);
-        lblLabels[i] =
-            named(new QLabel(QLatin1String(CaptionTexts[i])), QStringLiteral("lblLabels") + index);
+        lblLabels[i] = named(new QLabel(QLatin1String(ResultTexts::Captions[i])),
+                             QStringLiteral("lblLabels") + index);
         QFont bold = lblLabels[i]->font();
         bold.setBold(true);
         lblLabels[i]->setFont(bold);
@@ -107,12 +105,17 @@ QWidget* frmMain::createResultPanel() {
     text->addWidget(lblResult[2], 5, 0, 1, 2);
     text->addWidget(lblLabels[3], 6, 0, 1, 2);
     text->addWidget(lblResult[3], 7, 0, 1, 2);
+    text->addLayout(createDetailControls(), 8, 0, 1, 2);
     text->setColumnStretch(1, 1);
-    text->setRowStretch(8, 1);
+    text->setRowStretch(9, 1);
 
     cmdBack = named(new QPushButton(QStringLiteral("&Back")), "cmdBack", QStringLiteral("Back"));
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    text->addWidget(cmdBack, 9, 0, 1, 2, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdBack);
+    buttons->addWidget(cmdCopy);
+    buttons->addStretch();
+    text->addLayout(buttons, 10, 0, 1, 2);
 
     imgNakshatra = named(new QLabel, "imgNakshatra", QStringLiteral("Picture of the nakshatra"));
     imgNakshatra->setFixedSize(150, 244); // the pictures' own size
@@ -124,15 +127,15 @@ QWidget* frmMain::createResultPanel() {
     return fraResult;
 }
 
-// Back stands before the open button: hidden with the result panel it leaves the input
-// order as it is, and with the result panel in front Tab goes from Back to the open button
-// and then on to the shell's links.
+// Back and Copy stand before the open button: hidden with the result panel they leave the
+// input order as it is, and with the result panel in front Tab goes from Back to Copy, the
+// open button and then on to the shell's links.
 void frmMain::setInputTabOrder() {
-    QWidget* const order[] = {txtName,     cboMonth, cboDate, cboYear,  cboHH,     cboMM,
-                              cboSS,       txtLonD,  txtLonM, optLong0, optLong1,  txtLatD,
-                              txtLatM,     optLat0,  optLat1, txtMCity, txtMState, txtMCountry,
-                              cmdBrowser,  cmdRashi, cmdBack, cmdOpen,  chkDST,    txtZoneMinute,
-                              txtZoneHour, lblTZHelp};
+    QWidget* const order[] = {
+        txtName, cboMonth, cboDate,   cboYear,       cboHH,       cboMM,    cboSS,
+        txtLonD, txtLonM,  optLong0,  optLong1,      txtLatD,     txtLatM,  optLat0,
+        optLat1, txtMCity, txtMState, txtMCountry,   cmdBrowser,  cmdRashi, cmdBack,
+        cmdCopy, cmdOpen,  chkDST,    txtZoneMinute, txtZoneHour, lblTZHelp};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

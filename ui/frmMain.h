@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ReadingReport.h"
+
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -11,6 +14,7 @@ class QFrame;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -47,10 +51,17 @@ public slots:
     void cmdBrowser_Click();
     void cmdOpen_Click();
     void lblTZHelp_Click();
+    // Sharing the reading on the result panel: the summary to the clipboard, the report to a
+    // printer or a PDF file. Each does nothing before the first reading.
+    void cmdCopy_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
 
 signals:
     // A saved reading has been opened and the calculate command has run on it.
     void savedReadingOpened();
+    // A reading is on the result panel, ready to be copied, printed or exported.
+    void readingShown();
     // The window is closing (File > Exit, the close box or the system menu).
     void closing();
 
@@ -72,6 +83,8 @@ private:
     void addPlaceRows(QGridLayout& grid, int firstRow);
     void addCommandRows(QGridLayout& grid, int firstRow);
     QWidget* createResultPanel();
+    // The details under the verdict, the copy button and the result panel's keys.
+    QLayout* createDetailControls();
     void setInputTabOrder();
     // On first showing the window's own keyboard order is laid again, so that controls the
     // shell chained after the open button come after the window's own last control.
@@ -82,6 +95,14 @@ private:
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);
+    // Writes the details of the reading just calculated and captures its report.
+    void showDetails();
+    // Ctrl+C on the result panel: a selection in its texts, else the summary.
+    void copyKey_Activated();
+    // Escape on the result panel goes back, as Back does.
+    void escapeKey_Activated();
+    // The picture of the report, drawn for paper.
+    QPixmap reportPicture() const;
 
     // The number filter of the six number boxes: each handler receives the code of a typed
     // character and sets it to 0 to drop the key.
@@ -135,6 +156,12 @@ private:
     QLabel* lblMoment = nullptr; // the moment read, under the date line
     QLabel* imgNakshatra = nullptr;
     QPushButton* cmdBack = nullptr;
+    QLabel* lblPosition = nullptr;
+    QLabel* lblChange = nullptr;
+    QLabel* lblCaution = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    // The reading on the result panel as copied, printed and exported; none before the first.
+    std::optional<ReadingReport::Report> report_;
 
     // Outside both panels
     QPushButton* cmdOpen = nullptr;

@@ -132,6 +132,7 @@ void frmMain::cmdRashi_Click() {
         modNakshatraInformation::ShowNakshatraInformation(
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), resultView());
     });
+    runStep([&] { showDetails(); });
     runStep([&] { showPanel(fraResult, cmdBack); });
 }
 

@@ -32,24 +32,40 @@ void write(QLabel* label, const QString& text) {
     }
 }
 
-// The image list: the 27 pictures in table order, loaded when first asked for.
-const std::vector<QPixmap>& imageList() {
-    static const std::vector<QPixmap> images = [] {
-        initPictureResources();
-        std::vector<QPixmap> loaded;
-        loaded.reserve(NakshatraGroupTable.size());
-        for (const NakshatraRow& row : NakshatraGroupTable) {
-            loaded.emplace_back(QStringLiteral(":/nakshatra/") + toQString(row.pictureKey));
+// One image list: the 27 pictures in table order, at their own size or, doubled, at twice it
+// for screens at scale 2 and for paper.
+std::vector<QPixmap> loadImages(bool doubled) {
+    initPictureResources();
+    std::vector<QPixmap> loaded;
+    loaded.reserve(NakshatraGroupTable.size());
+    for (const NakshatraRow& row : NakshatraGroupTable) {
+        QString key = toQString(row.pictureKey);
+        if (doubled) {
+            key = key.chopped(4) + QStringLiteral("@2x.jpg");
         }
-        return loaded;
-    }();
+        QPixmap picture(QStringLiteral(":/nakshatra/") + key);
+        if (doubled) {
+            picture.setDevicePixelRatio(2);
+        }
+        loaded.push_back(picture);
+    }
+    return loaded;
+}
+
+// Each list loads when first asked for.
+const std::vector<QPixmap>& imageList(bool doubled) {
+    if (doubled) {
+        static const std::vector<QPixmap> images = loadImages(true);
+        return images;
+    }
+    static const std::vector<QPixmap> images = loadImages(false);
     return images;
 }
 
 } // namespace
 
-QPixmap NakshatraImage(int number) {
-    const std::vector<QPixmap>& images = imageList();
+QPixmap NakshatraImage(int number, qreal pixelRatio) {
+    const std::vector<QPixmap>& images = imageList(pixelRatio > 1);
     if (number < 1 || number > static_cast<int>(images.size())) {
         return {};
     }
@@ -92,7 +108,9 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view,
     });
     // The picture is chosen by its position in the list, not by its key.
     runStep([&] {
-        const QPixmap picture = NakshatraImage(static_cast<int>(row) + 1);
+        const QPixmap picture = NakshatraImage(
+            static_cast<int>(row) + 1,
+            view.imgNakshatra != nullptr ? view.imgNakshatra->devicePixelRatioF() : 1.0);
         if (!picture.isNull() && view.imgNakshatra != nullptr) {
             view.imgNakshatra->setPixmap(picture);
         }

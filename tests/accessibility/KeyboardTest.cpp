@@ -10,7 +10,9 @@
 #include "shell/modHelp.h"
 #include "tests/support/Fakes.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -104,10 +106,10 @@ TEST(Keyboard, MainWindowTabsThroughItsControlsThenTheLinksOfTheVisibleOffer) {
          inputPanelOrder(true, true) + links + QStringList{"lblCobrand", "txtName"}},
         {"full-brand offer in front: only the offer on top is reached", OfferArea::FullBrand, false,
          inputPanelOrder(true, true) + links + QStringList{"lblFullBrand", "txtName"}},
-        {"result panel: Back and the open button, then the links",
+        {"result panel: Back, Copy and the open button, then the links",
          OfferArea::CoBrand,
          true,
-         {"cmdBack", "cmdOpen", "Label10", "lblCobrand", "cmdBack"}},
+         {"cmdBack", "cmdCopy", "cmdOpen", "Label10", "lblCobrand", "cmdBack"}},
     };
     for (const MainChainCase& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -272,6 +274,31 @@ TEST(Keyboard, FileExitByAccessKeysLeadsToReferAFriend) {
     EXPECT_NE(refer, nullptr);
     UnloadAllForms();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(Keyboard, ReadingIsCopiedPrintedAndExportedByAccessKeys) {
+    fakes::AllFakes fakes;
+    a11ytest::ShellWindow shell;
+    auto* print = shell.control<QAction>("mnuPrint");
+    auto* exportPdf = shell.control<QAction>("mnuExportPdf");
+    ASSERT_NE(print, nullptr);
+    ASSERT_NE(exportPdf, nullptr);
+    EXPECT_FALSE(print->isEnabled()) << "nothing to print before the first reading";
+    EXPECT_FALSE(exportPdf->isEnabled());
+    shell.calculate();
+    EXPECT_TRUE(print->isEnabled());
+    EXPECT_TRUE(exportPdf->isEnabled());
+
+    QApplication::clipboard()->clear();
+    accessKey(shell.control("cmdBack"), Qt::Key_C,
+              [] { return !QApplication::clipboard()->text().isEmpty(); });
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("Name: Ann\n")))
+        << "Alt+C copies the reading";
+
+    menuByKeys(shell.main(), Qt::Key_F, Qt::Key_P);
+    EXPECT_EQ(fakes.printer.pagesPainted, 1) << "Alt+F, P prints";
+    menuByKeys(shell.main(), Qt::Key_F, Qt::Key_E);
+    EXPECT_EQ(fakes.saveFile.requests.size(), 1U) << "Alt+F, E asks where to export";
 }
 
 TEST(Keyboard, ReferAFriendTabsThroughTheFormThenItsLinksAndKeysWorkThem) {

@@ -178,7 +178,11 @@ TEST(MainMenus, EntriesOrderAndNames) {
     auto* mnuHelp = window.findChild<QMenu*>(QStringLiteral("mnuHelp"));
     ASSERT_NE(mnuFile, nullptr);
     ASSERT_NE(mnuHelp, nullptr);
-    EXPECT_EQ(entries(*mnuFile), QStringList{"E&xit"});
+    // The leading separator stands before the reading's output entries for the file entries
+    // that come before them; with nothing above it, it does not show.
+    EXPECT_EQ(entries(*mnuFile),
+              (QStringList{"-", "&Print Reading…", "&Export Reading as PDF…", "-", "E&xit"}));
+    EXPECT_TRUE(mnuFile->separatorsCollapsible());
     EXPECT_EQ(entries(*mnuHelp),
               (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                            "-", "&About Software"}));
@@ -194,7 +198,12 @@ TEST(MainMenus, EntriesOrderAndNames) {
         EXPECT_TRUE(action->shortcut().isEmpty()) << action->objectName().toStdString();
         EXPECT_EQ(action->menuRole(), QAction::NoRole) << action->objectName().toStdString();
     }
-    EXPECT_EQ(mnuFile->actions().at(0)->objectName(), QStringLiteral("mnuExit"));
+    QStringList fileNames;
+    for (const QAction* action : mnuFile->actions()) {
+        fileNames << action->objectName();
+    }
+    EXPECT_EQ(fileNames,
+              (QStringList{"mnuFileOutput", "mnuPrint", "mnuExportPdf", "mnuFileExit", "mnuExit"}));
     EXPECT_EQ(bar->actions().at(2)->objectName(), QStringLiteral("mnuDonate"));
     EXPECT_EQ(bar->actions().at(2)->menu(), nullptr) << "Donate is a command on the bar";
 }
@@ -208,7 +217,19 @@ TEST(MainMenus, CommandsOpenPagesShowAboutAndExit) {
     fakes::AllFakes fakes;
     CountingWindow window;
     int abouts = 0;
-    MainMenus::InstallMenus(window, [&abouts] { ++abouts; });
+    int prints = 0;
+    int exports = 0;
+    const MainMenus::ReadingEntries reading = MainMenus::InstallMenus(
+        window, [&abouts] { ++abouts; }, {[&prints] { ++prints; }, [&exports] { ++exports; }});
+    // Nothing to print or export before the first reading.
+    EXPECT_FALSE(reading.print->isEnabled());
+    EXPECT_FALSE(reading.exportPdf->isEnabled());
+    reading.print->setEnabled(true);
+    reading.exportPdf->setEnabled(true);
+    window.findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+    window.findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+    EXPECT_EQ(prints, 1);
+    EXPECT_EQ(exports, 1);
     const MenuCase cases[] = {
         {"mnuOnline", LinkAddress(LinkHelp)},
         {"mnuVisit", LinkAddress(LinkHome)},

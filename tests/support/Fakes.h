@@ -5,13 +5,17 @@
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenFileDialog.h"
+#include "platform/PagePrinter.h"
 #include "platform/ProcessControl.h"
+#include "platform/SaveFileDialog.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
 #include "platform/WebSearch.h"
 
+#include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QStringList>
 
 #include <deque>
@@ -55,6 +59,44 @@ public:
     }
     std::optional<QString> answer;
     std::vector<platform::OpenFileRequest> requests;
+};
+
+class ScriptedSaveFileDialog final : public platform::SaveFileDialog {
+public:
+    std::optional<QString> chooseSaveFile(QWidget*,
+                                          const platform::SaveFileRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<platform::SaveFileRequest> requests;
+};
+
+// A printer whose dialog gives the scripted outcome; a page it prints is painted on an image
+// of the given paint device, or on one of A4 at 100 dots per inch.
+class RecordingPagePrinter final : public platform::PagePrinter {
+public:
+    platform::PrintOutcome
+    printPage(QWidget*, const QString& documentName,
+              const std::function<void(QPainter&, const QRect&)>& paint) override {
+        documents << documentName;
+        if (outcome == platform::PrintOutcome::Printed) {
+            QPaintDevice* device = target;
+            QImage page(827, 1169, QImage::Format_RGB32);
+            if (device == nullptr) {
+                page.fill(Qt::white);
+                device = &page;
+            }
+            QPainter painter(device);
+            paint(painter, QRect(0, 0, device->width(), device->height()));
+            ++pagesPainted;
+        }
+        return outcome;
+    }
+    platform::PrintOutcome outcome = platform::PrintOutcome::Printed;
+    QPaintDevice* target = nullptr;
+    QStringList documents;
+    int pagesPainted = 0;
 };
 
 class RecordingUrlOpener final : public platform::UrlOpener {
@@ -113,8 +155,11 @@ struct AllFakes {
     MemorySettingsStore settings;
     FixedInstanceGuard instance;
     ThrowingProcessControl process;
+    ScriptedSaveFileDialog saveFile;
+    RecordingPagePrinter printer;
     platform::ScopedServices scope{platform::Services{&messages, &openFile, &urls, &webSearch,
-                                                      &settings, &instance, &process}};
+                                                      &settings, &instance, &process, &saveFile,
+                                                      &printer}};
 };
 
 } // namespace fakes

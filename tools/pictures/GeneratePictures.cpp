@@ -1,6 +1,7 @@
 // Draws the 27 nakshatra pictures of the result panel: the name in red script at the top
 // and the nakshatra's traditional emblem on a yellow disc. Writes "<key>" JPEG files of
-// 150 x 244 pixels into the folder given as the only argument.
+// 150 x 244 pixels, and "<key stem>@2x.jpg" files of 300 x 488 pixels for screens at scale 2,
+// into the folder given as the only argument.
 //
 // Build on request:  cmake --build <build> --target vantrel_picture_generator
 // Run:               QT_QPA_PLATFORM=offscreen <build>/ui/vantrel_picture_generator ui/pictures
@@ -20,6 +21,7 @@
 #include <functional>
 #include <numbers>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -596,10 +598,13 @@ const std::array<Emblem, 27> Emblems{
     throne,    couchFront, bedBack, hand,    jewel,    shoot,      arch,   lotus,  umbrella,
     roots,     fan,        tusk,    ear,     drum,     starCircle, sword,  twins,  fish};
 
-QImage drawPicture(const QString& name, const Emblem& emblem) {
-    QImage image(Width, Height, QImage::Format_RGB32);
+// The picture drawn `scale` times its size: the same drawing on a finer grid, the name's
+// size chosen on the 150 x 244 grid so that both sizes wrap alike.
+QImage drawPicture(const QString& name, const Emblem& emblem, int scale) {
+    QImage image(Width * scale, Height * scale, QImage::Format_RGB32);
     image.fill(QColor(255, 250, 235));
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -658,10 +663,13 @@ int main(int argc, char** argv) {
             QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size()));
         const QString key = QString::fromLatin1(row.pictureKey.data(),
                                                 static_cast<qsizetype>(row.pictureKey.size()));
-        const QImage image = drawPicture(name, Emblems[i]);
-        if (!image.save(folder.filePath(key), "JPEG", 90)) {
-            err << "cannot write " << folder.filePath(key) << '\n';
-            return 1;
+        const QString doubleKey = key.chopped(4) + QStringLiteral("@2x.jpg");
+        for (const auto& [scale, file] : {std::pair{1, key}, std::pair{2, doubleKey}}) {
+            const QImage image = drawPicture(name, Emblems[i], scale);
+            if (!image.save(folder.filePath(file), "JPEG", 90)) {
+                err << "cannot write " << folder.filePath(file) << '\n';
+                return 1;
+            }
         }
     }
     return 0;

@@ -1,0 +1,211 @@
+#include "ReadingReport.h"
+
+#include "NakshatraTables.h"
+#include "MomentLine.h"
+#include "ResultTexts.h"
+
+#include "ProgramInfo.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace ReadingReport {
+
+namespace {
+
+const QString Title = QString::fromUtf8(ProgramInfo::Name) + QStringLiteral(" reading");
+
+// The picture's own size on paper, in inches (150 × 244 pixels at 96 per inch).
+constexpr double PictureWidthInches = 150.0 / 96;
+constexpr double PictureHeightInches = 244.0 / 96;
+// The type sizes of a page that has room, in points, and the least the text shrinks to.
+constexpr double TitlePoints = 16;
+constexpr double TextPoints = 11;
+constexpr double SmallestTextPoints = 6;
+constexpr int PdfDotsPerInch = 300;
+// A PDF has no printer to set its margins: 2 cm all round, as a printed letter would have.
+constexpr double PdfMarginMillimetres = 20;
+
+QString caption(std::size_t outputIndex) {
+    return QString::fromLatin1(ResultTexts::Captions[outputIndex]);
+}
+
+QString degreesText(int degrees, int minutes, const QString& side) {
+    return QStringLiteral("%1°%2′ ").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0')) + side;
+}
+
+int pictureNumberOf(const QString& name) {
+    const auto& table = modNakshatraInformation::NakshatraGroupTable;
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (QString::fromUtf8(table[row].name.data(),
+                              static_cast<qsizetype>(table[row].name.size())) == name) {
+            return static_cast<int>(row) + 1;
+        }
+    }
+    return 0;
+}
+
+// Lays the report out from the top of `page` and returns the height it took; paints only
+// when `paint` is set, so that the same walk measures and draws.
+double layOut(QPainter& painter, const QRect& page, const Report& report, const QPixmap& picture,
+              double scale, bool paint) {
+    const double dpi = painter.device()->logicalDpiY();
+    const QSizeF pictureSize(PictureWidthInches * dpi, PictureHeightInches * dpi);
+    const double gap = TextPoints * dpi / 72;
+    const double textWidth = page.width() - (picture.isNull() ? 0 : pictureSize.width() + gap);
+
+    // Without shaping, Latin text gets no ligatures: every letter stays a letter of its own in
+    // the PDF, so that "find" is found and copied as four letters.
+    QFont plain = painter.font();
+    plain.setStyleStrategy(QFont::PreferNoShaping);
+    QFont titleFont = plain;
+    titleFont.setPointSizeF(TitlePoints * scale);
+    titleFont.setBold(true);
+    QFont captionFont = plain;
+    captionFont.setPointSizeF(TextPoints * scale);
+    captionFont.setBold(true);
+    QFont textFont = captionFont;
+    textFont.setBold(false);
+
+    double y = page.top();
+    const auto block = [&](const QFont& font, const QString& text, double width) {
+        painter.setFont(font);
+        const QRectF area(page.left(), y, width, page.height());
+        const QRectF used = painter.boundingRect(area, Qt::TextWordWrap, text);
+        if (paint) {
+            painter.drawText(area, Qt::TextWordWrap, text);
+        }
+        y += used.height();
+    };
+    block(titleFont, Title, textWidth);
+    y += gap;
+    for (const Item& item : report.items) {
+        // Beside the picture the lines are narrower; below it they take the page's width.
+        const double width = y < page.top() + pictureSize.height() ? textWidth : page.width();
+        block(captionFont, item.caption, width);
+        block(textFont, item.text, width);
+        y += gap / 2;
+    }
+    if (paint && !picture.isNull()) {
+        painter.drawPixmap(
+            QRectF(QPointF(page.right() - pictureSize.width(), page.top()), pictureSize), picture,
+            QRectF(picture.rect()));
+    }
+    return std::max(y - page.top(), picture.isNull() ? 0.0 : pictureSize.height());
+}
+
+} // namespace
+
+Report MakeReport(const ReadingInput& reading, const Place& place,
+                  const std::array<QString, 5>& shown, const ReadingDetails::Details& details,
+                  const QLocale& locale) {
+    QStringList placeParts;
+    for (const QString& part : {place.city, place.state, place.country}) {
+        if (!part.trimmed().isEmpty()) {
+            placeParts << part.trimmed();
+        }
+    }
+    const QString zone = ReadingDetails::ClockText(reading.zoneHours, reading.zoneMinutes) +
+                         (reading.daylightSaving ? QStringLiteral(", daylight saving")
+                                                 : QStringLiteral(", no daylight saving"));
+    const QString coordinates =
+        degreesText(reading.longitudeDegrees, reading.longitudeMinutes,
+                    reading.longitudeOption ? QStringLiteral("East") : QStringLiteral("West")) +
+        QStringLiteral(", ") +
+        degreesText(reading.latitudeDegrees, reading.latitudeMinutes,
+                    reading.latitudeOption ? QStringLiteral("South") : QStringLiteral("North"));
+
+    Report report;
+    report.items = {
+        {QStringLiteral("Name"), QString::fromStdString(reading.name)},
+        {caption(4), shown[4]},
+        {QStringLiteral("Moment"), ReadingMoment::MomentLine(reading, locale)},
+        {QStringLiteral("Place"), placeParts.isEmpty() ? QStringLiteral("not given")
+                                                       : placeParts.join(QStringLiteral(", "))},
+        {QStringLiteral("Longitude and latitude"), coordinates},
+        {QStringLiteral("Time zone"), zone},
+        {caption(0), shown[0]},
+        {caption(1), shown[1]},
+        {caption(2), shown[2]},
+        {caption(3), shown[3]},
+    };
+    const std::pair<QString, QString> extras[] = {
+        {QStringLiteral("Position"), details.position},
+        {QStringLiteral("Nearest change"), details.change},
+        {QStringLiteral("Caution"), details.caution},
+    };
+    for (const auto& [title, text] : extras) {
+        if (!text.isEmpty()) {
+            report.items.push_back({title, text});
+        }
+    }
+    report.pictureNumber = pictureNumberOf(shown[0]);
+    return report;
+}
+
+QString ReportTitle() {
+    return Title;
+}
+
+QString SummaryText(const Report& report) {
+    QString text = Title + QLatin1Char('\n');
+    for (const Item& item : report.items) {
+        text += item.caption + QStringLiteral(": ") + item.text + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void PaintReport(QPainter& painter, const QRect& page, const Report& report,
+                 const QPixmap& picture) {
+    painter.save();
+    painter.setPen(Qt::black);
+    // A very long name or place could run off the page: the type shrinks until it fits.
+    double scale = 1;
+    while (scale * TextPoints > SmallestTextPoints &&
+           layOut(painter, page, report, picture, scale, false) > page.height()) {
+        scale *= 0.9;
+    }
+    layOut(painter, page, report, picture, scale, true);
+    painter.restore();
+}
+
+bool WriteReportPdf(const QString& path, const Report& report, const QPixmap& picture) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(PdfDotsPerInch);
+        writer.setTitle(Title);
+        writer.setCreator(Title);
+        writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                                         ? QPageSize::Letter
+                                         : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
+                                        PdfMarginMillimetres, PdfMarginMillimetres),
+                              QPageLayout::Millimeter);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return false;
+        }
+        PaintReport(painter, QRect(0, 0, writer.width(), writer.height()), report, picture);
+        if (!painter.end()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+} // namespace ReadingReport

@@ -1,0 +1,176 @@
+// The main window's reading details and sharing: the details under the verdict, Copy, Print,
+// Export as PDF, and the result panel's keys.
+#include "frmMain.h"
+
+#include "ReadingDetails.h"
+#include "ReadingRecord.h"
+#include "ReadingReport.h"
+#include "modNakshatraInformation.h"
+
+#include "platform/MessageBox.h"
+#include "platform/PagePrinter.h"
+#include "platform/RunStep.h"
+#include "platform/SaveFileDialog.h"
+#include "platform/Services.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* detailLabel(const char* objectName, const QString& accessibleName) {
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(objectName));
+    label->setAccessibleName(accessibleName);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+QLayout* frmMain::createDetailControls() {
+    lblPosition = detailLabel("lblPosition", QStringLiteral("Moon's position"));
+    lblChange = detailLabel("lblChange", QStringLiteral("Nearest change of reading"));
+    lblCaution = detailLabel("lblCaution", QStringLiteral("Caution"));
+    QFont bold = lblCaution->font();
+    bold.setBold(true);
+    lblCaution->setFont(bold);
+    lblCaution->hide();
+    auto* details = new QVBoxLayout;
+    details->setContentsMargins(0, 0, 0, 0);
+    for (QLabel* label : {lblPosition, lblChange, lblCaution}) {
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 40);
+        details->addWidget(label);
+    }
+
+    cmdCopy = new QPushButton(QStringLiteral("&Copy"));
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setAccessibleName(QStringLiteral("Copy the reading"));
+    cmdCopy->setEnabled(false);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
+
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    copyKey->setObjectName(QStringLiteral("copyKey"));
+    connect(copyKey, &QShortcut::activated, this, &frmMain::copyKey_Activated);
+    auto* escapeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escapeKey->setObjectName(QStringLiteral("escapeKey"));
+    connect(escapeKey, &QShortcut::activated, this, &frmMain::escapeKey_Activated);
+    // Both keys belong to the result panel; on the input panel the boxes keep their own use.
+    for (QShortcut* key : {copyKey, escapeKey}) {
+        key->setEnabled(false);
+        connect(panels, &QStackedWidget::currentChanged, key,
+                [this, key] { key->setEnabled(panels->currentWidget() == fraResult); });
+    }
+    return details;
+}
+
+void frmMain::showDetails() {
+    const ReadingInput& reading = currentReading();
+    const ReadingDetails::Details details = ReadingDetails::DetailsOf(reading, QLocale());
+    // A reading outside the 27 nakshatras leaves the panel's last reading as it was.
+    if (details.position.isEmpty()) {
+        return;
+    }
+    lblPosition->setText(details.position);
+    lblChange->setText(details.change);
+    lblCaution->setText(details.caution);
+    lblCaution->setHidden(details.caution.isEmpty());
+
+    std::array<QString, 5> shown;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i] = lblResult[i]->text();
+    }
+    report_ = ReadingReport::MakeReport(reading,
+                                        {txtMCity->text(), txtMState->text(), txtMCountry->text()},
+                                        shown, details, QLocale());
+    cmdCopy->setEnabled(true);
+    emit readingShown();
+}
+
+void frmMain::cmdCopy_Click() {
+    if (!report_) {
+        return;
+    }
+    runStep(
+        [this] { QGuiApplication::clipboard()->setText(ReadingReport::SummaryText(*report_)); });
+}
+
+void frmMain::copyKey_Activated() {
+    if (panels->currentWidget() != fraResult) {
+        return;
+    }
+    for (const QLabel* label : fraResult->findChildren<QLabel*>()) {
+        if (label->hasSelectedText()) {
+            const QString selection = label->selectedText();
+            runStep([&] { QGuiApplication::clipboard()->setText(selection); });
+            return;
+        }
+    }
+    cmdCopy_Click();
+}
+
+void frmMain::escapeKey_Activated() {
+    if (panels->currentWidget() == fraResult) {
+        cmdBack_Click();
+    }
+}
+
+QPixmap frmMain::reportPicture() const {
+    // Paper gets the finer of the two pictures.
+    return report_ ? modNakshatraInformation::NakshatraImage(report_->pictureNumber, 2) : QPixmap();
+}
+
+void frmMain::mnuPrint_Click() {
+    if (!report_) {
+        return;
+    }
+    const ReadingReport::Report report = *report_;
+    const QPixmap picture = reportPicture();
+    platform::PrintOutcome outcome = platform::PrintOutcome::Failed;
+    runStep([&] {
+        outcome = platform::services().printer->printPage(
+            this, ReadingReport::ReportTitle(), [&](QPainter& painter, const QRect& page) {
+                ReadingReport::PaintReport(painter, page, report, picture);
+            });
+    });
+    if (outcome == platform::PrintOutcome::Failed) {
+        runStep([this] {
+            platform::services().messages->notify(
+                this, QStringLiteral("The reading could not be printed."),
+                platform::MessageIcon::Stop);
+        });
+    }
+}
+
+void frmMain::mnuExportPdf_Click() {
+    if (!report_) {
+        return;
+    }
+    std::optional<QString> path;
+    runStep([&] {
+        path = platform::services().saveFile->chooseSaveFile(
+            this, {QStringLiteral("Export Reading as PDF"), QStringLiteral("PDF files (*.pdf)"),
+                   ReadingReport::ReportTitle() + QStringLiteral(".pdf"), QStringLiteral("pdf")});
+    });
+    if (!path) {
+        return;
+    }
+    bool written = false;
+    runStep([&] { written = ReadingReport::WriteReportPdf(*path, *report_, reportPicture()); });
+    if (!written) {
+        runStep([this] {
+            platform::services().messages->notify(
+                this, QStringLiteral("The reading could not be saved as a PDF file."),
+                platform::MessageIcon::Stop);
+        });
+    }
+}

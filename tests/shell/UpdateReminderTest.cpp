@@ -25,7 +25,7 @@ struct Reminder {
     void recordDate(const QDate& date) { record(WriteDate(date, locale)); }
     QString stored() {
         return Scrambler::UnscrambleText(
-            fakes.settings.read(app, SettingsSection(), SettingsKey()));
+            fakes.settings.read(app, SettingsSection(), SettingsKey()).value_or(QString()));
     }
     QDate storedDate() { return ReadDate(stored(), locale, today); }
 };
@@ -102,6 +102,40 @@ TEST(UpdateReminder, UnreadableRecordStopsSilently) {
         EXPECT_TRUE(r.fakes.messages.shown.empty()) << text.toStdString();
         EXPECT_EQ(r.fakes.settings.writes, 0) << text.toStdString();
         EXPECT_TRUE(r.fakes.urls.opened.isEmpty()) << text.toStdString();
+    }
+}
+
+struct StoreFailureCase {
+    const char* reason;
+    bool unreadable;
+    bool unwritable;
+    bool recorded; // a month-old record is stored
+    bool asks;
+};
+
+TEST(UpdateReminder, SettingsThatFailEndTheReminderQuietly) {
+    const StoreFailureCase cases[] = {
+        {"unreadable store: nothing asked, nothing written over it", true, false, true, false},
+        {"unreadable store without a record: no first record either", true, false, false, false},
+        {"unwritable store: the question and its answer still count", false, true, true, true},
+        {"unwritable store, first run: nothing to show", false, true, false, false},
+    };
+    for (const auto& c : cases) {
+        Reminder r;
+        if (c.recorded) {
+            r.recordDate(today.addDays(-30));
+        }
+        r.fakes.settings.unreadable = c.unreadable;
+        r.fakes.settings.unwritable = c.unwritable;
+        r.fakes.messages.answerYes = true;
+        const auto before = r.fakes.settings.values;
+        ShowUpdateReminder(r.context());
+        EXPECT_EQ(r.fakes.messages.shown.size(), c.asks ? 1U : 0U) << c.reason;
+        EXPECT_EQ(r.fakes.urls.opened.size(), c.asks ? 1 : 0) << c.reason;
+        EXPECT_EQ(r.fakes.settings.values, before) << c.reason;
+        if (c.unreadable) {
+            EXPECT_EQ(r.fakes.settings.writes, 0) << c.reason;
+        }
     }
 }
 

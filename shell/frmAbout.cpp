@@ -4,6 +4,7 @@
 #include "ProgramIcon.h"
 #include "modHelp.h"
 
+#include "platform/ModalWindows.h"
 #include "ui/ClickableLabel.h"
 
 #include <QFrame>
@@ -127,5 +128,5 @@ void frmAbout::cmdOK_Click() {
 
 void frmAbout::showModal(QWidget* parent) {
     frmAbout box(parent);
-    box.exec();
+    platform::runModal(box);
 }

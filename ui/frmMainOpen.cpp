@@ -5,6 +5,7 @@
 #include "aids/SavedReading.h"
 #include "aids/frmTimeZone.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalWindows.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/Services.h"
 
@@ -56,7 +57,7 @@ void frmMain::lblTZHelp_Click() {
             runStep([&] { txtZoneHour->setText(QString::number(hourValue)); });
             runStep([&] { txtZoneMinute->setText(QString::number(minuteValue)); });
         });
-        picker.exec();
+        platform::runModal(picker);
     });
 }
 

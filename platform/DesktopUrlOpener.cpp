@@ -29,21 +29,20 @@ void dropQuietThreadMessages(QtMsgType type, const QMessageLogContext& context,
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-// The program that hands an address to the user's browser: the desktop's opener, else the
-// browser the environment names. Empty when there is neither.
+// The program that hands an address to the user's browser: the browser the environment
+// names, which overrides the desktop's choice, else the desktop's opener. Empty when there is
+// neither.
 QStringList opener() {
-    if (const QString desktop = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-        !desktop.isEmpty()) {
-        return {desktop};
-    }
     // BROWSER lists commands separated by colons; the first is taken.
     const QString named = qEnvironmentVariable("BROWSER").section(QLatin1Char(':'), 0, 0);
-    QStringList command = QProcess::splitCommand(named);
-    if (command.isEmpty() || QStandardPaths::findExecutable(command.front()).isEmpty()) {
-        return {};
+    if (QStringList command = QProcess::splitCommand(named); !command.isEmpty()) {
+        command.front() = QStandardPaths::findExecutable(command.front());
+        if (!command.front().isEmpty()) {
+            return command;
+        }
     }
-    command.front() = QStandardPaths::findExecutable(command.front());
-    return command;
+    const QString desktop = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return desktop.isEmpty() ? QStringList() : QStringList{desktop};
 }
 #endif
 } // namespace

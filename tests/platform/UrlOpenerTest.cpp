@@ -111,7 +111,9 @@ TEST(DesktopUrlOpener, HandsTheAddressOnQuietlyOrNotAtAll) {
         {"the desktop's opener", "xdg-open", nullptr, true},
         {"the browser the environment names", "some-browser", "some-browser:other", true},
         {"no opener: nothing is started and nothing said", nullptr, nullptr, false},
-        {"a named browser that does not exist", nullptr, "no-such-browser", false},
+        {"a named browser that does not exist, and no opener", nullptr, "no-such-browser", false},
+        {"a named browser that does not exist: the desktop's opener", "xdg-open", "no-such-browser",
+         true},
     };
     for (const auto& c : cases) {
         QTemporaryDir bin;

@@ -117,7 +117,9 @@ TEST(QtSettingsStore, NeverWaitsOnWhatStandsInPlaceOfItsFiles) {
             EXPECT_EQ(s.store.read(app, section, key), value) << c.reason << ": value kept";
         }
         EXPECT_FALSE(written) << c.reason;
-        EXPECT_LT(elapsed, 1000) << c.reason << ": at most one second";
+        // The lock is waited for lockWaitMs (under a second); the rest is room for a busy
+        // machine. A store that waits on the obstacle never gets here.
+        EXPECT_LT(elapsed, 1500) << c.reason << ": about a second at most";
         const QFileInfo after(s.file());
         EXPECT_EQ(after.isDir(), before.isDir()) << c.reason << ": the obstacle is left alone";
         EXPECT_EQ(after.isFile(), before.isFile()) << c.reason;

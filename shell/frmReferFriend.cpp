@@ -7,6 +7,7 @@
 #include "modTellAFriend.h"
 
 #include "platform/MessageBox.h"
+#include "platform/ModalWindows.h"
 #include "platform/Services.h"
 #include "platform/TopmostWindow.h"
 #include "ui/ClickableLabel.h"
@@ -208,7 +209,7 @@ frmReferFriend* frmReferFriend::ShowReferFriend() {
     static QPointer<frmReferFriend> window;
     if (window.isNull()) {
         window = new frmReferFriend;
-        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->deleteWhenClosed_ = true;
     }
     window->show();
     window->raise();
@@ -326,4 +327,7 @@ void frmReferFriend::closeEvent(QCloseEvent* event) {
     } catch (...) {
     }
     event->accept();
+    if (deleteWhenClosed_) {
+        platform::deleteWhenModalsEnd(this);
+    }
 }

@@ -400,4 +400,32 @@ TEST(ShellWiring, MainWindowClosedUnderAModalWindowWaitsForItToEnd) {
     }
 }
 
+// Every window closes while the refer-a-friend window's own message box runs: the window
+// stays until the box has ended.
+TEST(ShellWiring, ReferFriendClosedUnderItsMessageBoxWaitsForIt) {
+    Shell s;
+    const platform::ScopedServices real{platform::Services{&platform::productionMessageBox()}};
+    const QPointer<frmReferFriend> refer = frmReferFriend::ShowReferFriend();
+    QString shown;
+    bool aliveInsideTheLoop = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        shown = modal.isNull() ? QString() : modal->objectName();
+        UnloadAllForms();
+        QTimer::singleShot(0, [&, modal] {
+            aliveInsideTheLoop = !refer.isNull();
+            if (auto* dialog = qobject_cast<QDialog*>(modal.data())) {
+                dialog->reject();
+            }
+        });
+    });
+    refer->cmdSubmit_Click(); // the placeholders are no e-mail addresses: a message
+    EXPECT_EQ(shown, QStringLiteral("messageBox"));
+    EXPECT_TRUE(aliveInsideTheLoop) << "not deleted under its message box";
+    ASSERT_FALSE(refer.isNull());
+    EXPECT_FALSE(refer->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(refer.isNull()) << "deleted once the message box has ended";
+}
+
 } // namespace

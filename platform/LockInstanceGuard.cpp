@@ -1,6 +1,7 @@
 #include "LockInstanceGuard.h"
 
 #include "Production.h"
+#include "RuntimeFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -8,11 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUuid>
 
+#include <algorithm>
+#include <optional>
+
 #ifdef Q_OS_UNIX
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -34,41 +38,86 @@ bool isLeftover(const QString& path) {
            modified.secsTo(QDateTime::currentDateTime()) > unfinishedLockSeconds;
 }
 
-// True while the lock file at `path` is held by a live process. Stale and unfinished
-// files of dead processes are removed on the way.
-bool heldByLiveProcess(const QString& path) {
+#ifdef Q_OS_LINUX
+// The fields of /proc/<pid>/stat after the command name, which may itself hold spaces and
+// parentheses; the first of them is the third field, the process state.
+QList<QByteArray> processStatFields(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray line = file.readAll();
+    const qsizetype nameEnd = line.lastIndexOf(')');
+    return nameEnd < 0 ? QList<QByteArray>{} : line.mid(nameEnd + 1).simplified().split(' ');
+}
+#endif
+
+// True when the process belongs to this user: only such a process can be an instance of the
+// program for this user.
+bool ownedByThisUser(qint64 pid) {
+#if defined(Q_OS_LINUX)
+    struct stat status {};
+    return ::stat(QStringLiteral("/proc/%1").arg(pid).toLatin1().constData(), &status) == 0 &&
+           status.st_uid == ::geteuid();
+#elif defined(Q_OS_UNIX)
+    // Only the superuser may signal other users' processes; it counts none of them.
+    return ::geteuid() != 0 && ::kill(pid_t(pid), 0) == 0;
+#else
+    Q_UNUSED(pid);
+    return true; // the lock folder is the user's own
+#endif
+}
+
+// When the process started, in clock ticks since the system started; nothing where the
+// system does not tell.
+std::optional<qint64> processStart(qint64 pid) {
+#ifdef Q_OS_LINUX
+    // The start time is the 22nd field of the line.
+    constexpr qsizetype startField = 22 - 3;
+    const QList<QByteArray> fields = processStatFields(pid);
+    bool ok = false;
+    const qint64 ticks = fields.size() > startField ? fields.at(startField).toLongLong(&ok) : 0;
+    return ok ? std::optional<qint64>(ticks) : std::nullopt;
+#else
+    Q_UNUSED(pid);
+    return std::nullopt;
+#endif
+}
+
+// The process that holds the lock file at `path`, while it is alive and this user's.
+// Stale and unfinished files of dead processes are removed on the way.
+std::optional<qint64> liveOwner(const QString& path) {
     QLockFile probe(path);
     probe.setStaleLockTime(0);
     // Taking the lock succeeds only when its owner is gone: QLockFile then clears the stale
     // file first. The probe's unlock removes the file again.
     if (probe.tryLock(0)) {
         probe.unlock();
-        return false;
+        return std::nullopt;
     }
     if (probe.error() != QLockFile::LockFailedError) {
-        return false;
+        return std::nullopt;
     }
     qint64 pid = 0;
     QString host;
     QString application;
-    if (!probe.getLockInfo(&pid, &host, &application) && isLeftover(path)) {
-        // A file without lock details that nobody completed: a process died between
-        // creating it and writing into it.
-        QFile::remove(path);
-        return false;
+    if (!probe.getLockInfo(&pid, &host, &application)) {
+        if (isLeftover(path)) {
+            // A file without lock details that nobody completed: a process died between
+            // creating it and writing into it.
+            QFile::remove(path);
+        }
+        return std::nullopt;
     }
-    return true;
+    // A lock naming another user's process is no instance of ours, whatever its name.
+    if (!ownedByThisUser(pid)) {
+        return std::nullopt;
+    }
+    return pid;
 }
 
-// A name that tells this user's folder apart in a folder all users share.
-QString userTag() {
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    QString name = qEnvironmentVariable("USERNAME");
-    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
-    return name.isEmpty() ? QStringLiteral("user") : name;
-#endif
+bool heldByLiveProcess(const QString& path) {
+    return liveOwner(path).has_value();
 }
 
 LockInstanceGuard& productionLockGuard() {
@@ -82,23 +131,19 @@ LockInstanceGuard::LockInstanceGuard(const QString& folder) : folder_(folder) {}
 LockInstanceGuard::~LockInstanceGuard() = default;
 
 QString LockInstanceGuard::defaultFolder() {
-    // The runtime folder is the user's own; the temporary folder is shared by all users, so
-    // there the folder name carries the user.
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString base = userRuntimeFolder();
     if (base.isEmpty()) {
-        base = QDir::tempPath() + QStringLiteral("/qv-vantrel-instances-") + userTag();
-    } else {
-        base += QStringLiteral("/qv-vantrel-instances");
+        return {};
     }
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return base + QLatin1Char('/') + program;
+    return base + QStringLiteral("/qv-vantrel-instances/") + program;
 }
 
 bool LockInstanceGuard::registerThisInstance() {
     if (own_ != nullptr) {
         return true;
     }
-    if (!QDir().mkpath(folder_)) {
+    if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
         return false;
     }
     // Noted before this instance's own lock exists: of two instances starting at the same
@@ -120,6 +165,9 @@ bool LockInstanceGuard::registerThisInstance() {
 }
 
 QStringList LockInstanceGuard::liveLocks() const {
+    if (folder_.isEmpty()) {
+        return {};
+    }
     const QDir dir(folder_);
     // Filtered here rather than by a name pattern: a pattern is compiled into a regular
     // expression, which costs the start-up the expression engine and its memory.
@@ -140,7 +188,20 @@ QStringList LockInstanceGuard::liveLocks() const {
 
 bool LockInstanceGuard::anotherInstanceRunning() {
     if (own_ == nullptr) {
-        return !liveLocks().isEmpty();
+        // Without a lock of its own (not registered yet, or registering failed) an instance
+        // cannot tell earlier locks from later ones by when they appeared, so it asks the
+        // system when each process started. Where it cannot, nothing counts: ending the
+        // first instance because of a later one would be worse than keeping a second one.
+        const std::optional<qint64> ownStart = processStart(QCoreApplication::applicationPid());
+        if (!ownStart) {
+            return false;
+        }
+        const QStringList live = liveLocks();
+        return std::any_of(live.begin(), live.end(), [&](const QString& path) {
+            const std::optional<qint64> owner = liveOwner(path);
+            const std::optional<qint64> start = owner ? processStart(*owner) : std::nullopt;
+            return start && *start < *ownStart;
+        });
     }
     // Each lock file name is fresh per instance, so a file gone stale never comes back:
     // an earlier instance that ended is dropped for good.

@@ -17,14 +17,15 @@ namespace platform {
 // of those earlier instances is still alive; instances started later never count, so the
 // first instance is never ended by a second one. A lock whose process has died (a crash, a
 // kill) is found stale by QLockFile from the process id recorded in it and removed, so it
-// never counts.
+// never counts; nor does a lock that names another user's process.
 //
 // QLockFile checks a recorded process id against the running process's executable name and
 // the recorded application name: the program must keep Qt's default application name, the
 // executable's base name.
 class LockInstanceGuard final : public InstanceGuard {
 public:
-    // Lock files live in `folder`; it is created when missing.
+    // Lock files live in `folder`; it is created when missing. With the empty text there is
+    // no folder to use: nothing registers and no other instance is ever seen.
     explicit LockInstanceGuard(const QString& folder);
     ~LockInstanceGuard() override;
     LockInstanceGuard(const LockInstanceGuard&) = delete;
@@ -34,10 +35,12 @@ public:
     // called again. False when no lock could be made (an unwritable folder): this instance
     // then stays invisible to others.
     bool registerThisInstance();
-    // Before registering, every live lock counts: all of them are older than this instance.
+    // Without a registration of its own (not yet, or it failed), a live lock counts when its
+    // process started before this one, where the system tells start times; elsewhere none.
     bool anotherInstanceRunning() override;
 
-    // The per-user folder of the program's instance locks, one folder per executable name.
+    // The folder of the program's instance locks, one per executable name, in the user's
+    // private runtime folder (userRuntimeFolder); the empty text when there is none.
     static QString defaultFolder();
 
 private:

@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "ModalWindows.h"
+
 #include <QMessageBox>
 
 namespace platform {
@@ -26,7 +28,7 @@ void QtMessageBox::notify(QWidget* parent, const QString& text, MessageIcon icon
     QMessageBox box(qtIcon(icon), messageTitle(), displayText(text), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    runModal(box);
 }
 
 bool QtMessageBox::ask(QWidget* parent, const QString& text, MessageIcon icon) {
@@ -35,7 +37,7 @@ bool QtMessageBox::ask(QWidget* parent, const QString& text, MessageIcon icon) {
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return runModal(box) == QMessageBox::Yes;
 }
 
 } // namespace platform

@@ -1,3 +1,4 @@
+#include "ModalWindows.h"
 #include "Production.h"
 
 #include <QFileDialog>
@@ -56,7 +57,7 @@ class QtOpenFileDialog final : public OpenFileDialog {
 public:
     std::optional<QString> chooseFile(QWidget* parent, const OpenFileRequest& request) override {
         RefusingFileDialog dialog(parent, request);
-        if (dialog.exec() != QDialog::Accepted) {
+        if (runModal(dialog) != QDialog::Accepted) {
             return std::nullopt;
         }
         const QStringList chosen = dialog.selectedFiles();

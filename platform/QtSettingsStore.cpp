@@ -1,40 +1,172 @@
 #include "QtSettingsStore.h"
 
 #include "Production.h"
+#include "RegularFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
-
-#include <memory>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace platform {
 
 namespace {
-std::unique_ptr<QSettings> openStore(const QString& folder, const QString& application) {
-    if (folder.isEmpty()) {
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           settingsOrganization(), application);
+// The native store of Windows and macOS is no file of ours; QSettings keeps it.
+constexpr bool nativeStoreIsAFile =
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    true;
+#else
+    false;
+#endif
+
+// The contents of a settings file: empty when there is none. Nothing when the path holds
+// anything but a regular file of at most `largestFile` bytes (a FIFO, a folder, a dangling
+// link), or when it cannot be read; opening it never waits.
+std::optional<QByteArray> readSettingsFile(const QString& path) {
+    const QFileInfo entry(path);
+    if (!entry.exists() && !entry.isSymLink()) {
+        return QByteArray();
     }
-    return std::make_unique<QSettings>(folder + QLatin1Char('/') + settingsOrganization() +
-                                           QLatin1Char('/') + application + QStringLiteral(".ini"),
-                                       QSettings::IniFormat);
+    const auto file = OpenRegularFile(path);
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    QByteArray contents = file->read(QtSettingsStore::largestFile + 1);
+    if (contents.size() > QtSettingsStore::largestFile) {
+        return std::nullopt;
+    }
+    return contents;
 }
+
+bool writeWhole(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
+           file.flush();
+}
+
+// A lock path QLockFile can use: absent or a regular file. QLockFile reads an existing lock
+// with a blocking open and waits for ever on one it can neither take nor remove, so a link,
+// FIFO or folder there makes the write fail at once instead.
+bool usableLockPath(const QString& path) {
+    const QFileInfo entry(path);
+    return !entry.isSymLink() && (!entry.exists() || entry.isFile());
+}
+
+// QSettings reads and changes a copy of the file in a private folder of its own, where no
+// one else can place anything.
+class PrivateCopy {
+public:
+    explicit PrivateCopy(const QByteArray& contents) {
+        if (folder_.isValid() && writeWhole(path(), contents)) {
+            valid_ = true;
+        }
+    }
+    bool isValid() const { return valid_; }
+    QString path() const { return folder_.filePath(QStringLiteral("settings.ini")); }
+
+private:
+    QTemporaryDir folder_;
+    bool valid_ = false;
+};
 } // namespace
 
-QString QtSettingsStore::read(const QString& application, const QString& section,
-                              const QString& key) {
-    const auto store = openStore(folder_, application);
-    store->beginGroup(section);
-    return store->value(key).toString();
+QString QtSettingsStore::recordFile(const QString& application) const {
+    if (!folder_.isEmpty()) {
+        return folder_ + QLatin1Char('/') + settingsOrganization() + QLatin1Char('/') +
+               application + QStringLiteral(".ini");
+    }
+    if (!nativeStoreIsAFile) {
+        return {};
+    }
+    // Where QSettings keeps a user's native settings on these systems.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + settingsOrganization() + QLatin1Char('/') + application +
+           QStringLiteral(".conf");
 }
 
-void QtSettingsStore::write(const QString& application, const QString& section, const QString& key,
+std::optional<QString> QtSettingsStore::read(const QString& application, const QString& section,
+                                             const QString& key) {
+    const QString path = recordFile(application);
+    if (path.isEmpty()) {
+        QSettings native(QSettings::NativeFormat, QSettings::UserScope, settingsOrganization(),
+                         application);
+        native.beginGroup(section);
+        return native.value(key).toString();
+    }
+    const std::optional<QByteArray> contents = readSettingsFile(path);
+    if (!contents) {
+        return std::nullopt;
+    }
+    if (contents->isEmpty()) {
+        return QString();
+    }
+    const PrivateCopy copy(*contents);
+    if (!copy.isValid()) {
+        return std::nullopt;
+    }
+    QSettings settings(copy.path(), QSettings::IniFormat);
+    settings.beginGroup(section);
+    return settings.value(key).toString();
+}
+
+bool QtSettingsStore::write(const QString& application, const QString& section, const QString& key,
                             const QString& value) {
-    const auto store = openStore(folder_, application);
-    store->beginGroup(section);
-    store->setValue(key, value);
-    store->endGroup();
-    // Written at once: the process may end right after, without running destructors.
-    store->sync();
+    const QString path = recordFile(application);
+    if (path.isEmpty()) {
+        QSettings native(QSettings::NativeFormat, QSettings::UserScope, settingsOrganization(),
+                         application);
+        native.beginGroup(section);
+        native.setValue(key, value);
+        native.endGroup();
+        native.sync();
+        return native.status() == QSettings::NoError;
+    }
+    const QString lockPath = path + QStringLiteral(".lock");
+    // QLockFile removes a stale lock under a second lock of this name.
+    const QString removalLockPath = lockPath + QStringLiteral(".rmlock");
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !usableLockPath(lockPath) ||
+        !usableLockPath(removalLockPath)) {
+        return false;
+    }
+    // The lock QSettings takes for the same file, so that a writer of either kind waits for
+    // the other; a lock that stays taken, or that cannot be removed, ends the write.
+    QLockFile lock(lockPath);
+    if (!lock.tryLock(lockWaitMs)) {
+        return false;
+    }
+    // Read again under the lock: values another writer stored meanwhile are kept.
+    const std::optional<QByteArray> contents = readSettingsFile(path);
+    if (!contents) {
+        return false;
+    }
+    const PrivateCopy copy(*contents);
+    if (!copy.isValid()) {
+        return false;
+    }
+    {
+        QSettings settings(copy.path(), QSettings::IniFormat);
+        settings.beginGroup(section);
+        settings.setValue(key, value);
+        settings.endGroup();
+        settings.sync();
+        // A file QSettings cannot parse is left as it is rather than rewritten.
+        if (settings.status() != QSettings::NoError) {
+            return false;
+        }
+    }
+    const auto changed = OpenRegularFile(copy.path());
+    if (changed == nullptr) {
+        return false;
+    }
+    const QByteArray result = changed->readAll();
+    // Written whole to a new file that then takes the old one's place: the process may end
+    // right after, and a reader never meets half a file.
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(result) == result.size() && out.commit();
 }
 
 SettingsStore& productionSettingsStore() {

@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 #include "frmReferFriend.h"
 
+#include "platform/ModalWindows.h"
 #include "ui/ClickableLabel.h"
 #include "ui/frmMain.h"
 
@@ -45,6 +46,9 @@ OfferArea* AttachShell(frmMain& window) {
     QObject::connect(&window, &frmMain::savedReadingOpened, &window, [] { RunStartupChecks(); });
     QObject::connect(&window, &frmMain::closing, &window,
                      [] { frmReferFriend::ShowReferFriend(); });
+    // Not deleted while a modal window it may own, or a handler of its own, still runs.
+    QObject::connect(&window, &frmMain::closing, &window,
+                     [&window] { platform::deleteWhenModalsEnd(&window); });
     return offers;
 }
 

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <cstdlib>
+#include <optional>
 
 namespace UpdateReminder {
 
@@ -128,13 +129,20 @@ QString QuestionText() {
 void ShowUpdateReminder(const UpdateReminder::Context& context) {
     using namespace UpdateReminder;
     platform::SettingsStore& store = *platform::services().settings;
+    // A record that cannot be written stays as it was; an answer given still counts.
     const auto writeToday = [&] {
         store.write(context.application, SettingsSection(), SettingsKey(),
                     Scrambler::ScrambleText(WriteDate(context.today, context.locale)));
     };
 
-    const QString record = Scrambler::UnscrambleText(
-        store.read(context.application, SettingsSection(), SettingsKey()));
+    // A settings file that cannot be read without risk ends the reminder: nothing is asked
+    // and nothing written over it.
+    const std::optional<QString> stored =
+        store.read(context.application, SettingsSection(), SettingsKey());
+    if (!stored) {
+        return;
+    }
+    const QString record = Scrambler::UnscrambleText(*stored);
     if (record.isEmpty()) {
         writeToday();
         return;

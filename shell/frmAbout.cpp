@@ -7,6 +7,7 @@
 
 #include "ProgramInfo.h"
 #include "platform/Named.h"
+#include "platform/ModalWindows.h"
 #include "ui/ClickableLabel.h"
 
 #include <QFrame>
@@ -114,5 +115,5 @@ void frmAbout::cmdOK_Click() {
 
 void frmAbout::showModal(QWidget* parent) {
     frmAbout box(parent);
-    box.exec();
+    platform::runModal(box);
 }

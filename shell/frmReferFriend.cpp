@@ -8,6 +8,7 @@
 
 #include "ProgramInfo.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalWindows.h"
 #include "platform/Named.h"
 #include "platform/RunStep.h"
 #include "platform/Services.h"
@@ -204,7 +205,7 @@ frmReferFriend* frmReferFriend::ShowReferFriend() {
     static QPointer<frmReferFriend> window;
     if (window.isNull()) {
         window = new frmReferFriend;
-        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->deleteWhenClosed_ = true;
     }
     window->show();
     window->raise();
@@ -319,4 +320,7 @@ void frmReferFriend::lblGoToHome_Click() {
 void frmReferFriend::closeEvent(QCloseEvent* event) {
     runStep(UnloadAllForms);
     event->accept();
+    if (deleteWhenClosed_) {
+        platform::deleteWhenModalsEnd(this);
+    }
 }

@@ -49,6 +49,9 @@ private:
 
     int promotion_ = 0;
     QString messageText_;
+    // The process's own window (ShowReferFriend) is deleted once closed, after any modal
+    // window it may own has ended.
+    bool deleteWhenClosed_ = false;
 
     QLabel* Picture1 = nullptr;
     QLabel* Label1 = nullptr;

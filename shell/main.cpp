@@ -22,8 +22,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("qv-vantrel"));
     // The program ends when its last window closes (the refer-a-friend window).
     QApplication::setQuitOnLastWindowClosed(true);
+    // Deleted once closed, by the shell (not by Qt::WA_DeleteOnClose, which would delete it
+    // inside a modal window's loop).
     auto* window = new frmMain;
-    window->setAttribute(Qt::WA_DeleteOnClose);
     ShellWiring::AttachShell(*window);
     // Every instance is visible to the others from the moment its window is on the screen,
     // long before the instance check can run (after a saved reading is opened).

@@ -4,6 +4,7 @@
 
 #include "InputChecks.h"
 #include "KeyCodes.h"
+#include "PlaceSearch.h"
 #include "ReadingRecord.h"
 #include "modNakshatraInformation.h"
 
@@ -158,9 +159,8 @@ void frmMain::cmdBrowser_Click() {
             return;
         }
     }
-    const QString searchText = txtMCity->text() + QLatin1Char(' ') + txtMState->text() +
-                               QLatin1Char(' ') + txtMCountry->text() +
-                               QStringLiteral(" Latitude Longitude");
+    const QString searchText =
+        PlaceSearch::SearchText(txtMCity->text(), txtMState->text(), txtMCountry->text());
     runStep([&] { platform::services().webSearch->Search(searchText); });
 }
 

@@ -5,6 +5,7 @@
 #include "aids/SavedReading.h"
 #include "aids/frmTimeZone.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalWindows.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/RunStep.h"
 #include "platform/Services.h"
@@ -48,7 +49,7 @@ void frmMain::lblTZHelp_Click() {
             txtZoneHour->setText(QString::number(hourValue));
             txtZoneMinute->setText(QString::number(minuteValue));
         });
-        picker.exec();
+        platform::runModal(picker);
     });
 }
 

@@ -39,9 +39,10 @@ ShellWindow::ShellWindow() : main_(new frmMain), offers_(ShellWiring::AttachShel
     settle(*main_);
 }
 
-// Deleted without closing: closing would bring up the refer-a-friend window.
+// Deleted without closing: closing would bring up the refer-a-friend window. A window a test
+// closed is deleted by the shell itself.
 ShellWindow::~ShellWindow() {
-    delete main_;
+    delete main_.data();
 }
 
 void ShellWindow::calculate() const {

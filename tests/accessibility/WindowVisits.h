@@ -5,6 +5,7 @@
 
 #include "ui/frmMain.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -40,7 +41,8 @@ public:
     }
 
 private:
-    frmMain* main_;
+    // Null once the window has closed and the shell has deleted it.
+    QPointer<frmMain> main_;
     OfferArea* offers_;
 };
 

@@ -13,12 +13,17 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -73,7 +78,7 @@ TEST(QtSettingsStore, KeepsScrambledValuesPerApplicationSectionAndKey) {
 
     EXPECT_EQ(store.read(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key), QString())
         << "a missing key reads as the empty text";
-    store.write(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key, value);
+    EXPECT_TRUE(store.write(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key, value));
 
     platform::QtSettingsStore again(folder.path());
     EXPECT_EQ(again.read(QStringLiteral("qv-vantrel"), QStringLiteral("Settings"), key), value);
@@ -84,13 +89,18 @@ TEST(QtSettingsStore, KeepsScrambledValuesPerApplicationSectionAndKey) {
         << "the organization folder is the program's own";
 }
 
-// A lock file as a crashed instance leaves it: the details of a process that has ended.
-void writeLeftoverLock(const QString& path, qint64 deadPid) {
+// A lock file as QLockFile writes it for a process, by default one of this program.
+void writeLock(const QString& path, qint64 pid,
+               const QString& program = QCoreApplication::applicationFilePath()) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::number(deadPid) + '\n' +
-               QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+    file.write(QByteArray::number(pid) + '\n' + QFileInfo(program).fileName().toUtf8() + '\n' +
                QSysInfo::machineHostName().toUtf8() + '\n');
+}
+
+// A lock file as a crashed instance leaves it: the details of a process that has ended.
+void writeLeftoverLock(const QString& path, qint64 deadPid) {
+    writeLock(path, deadPid);
 }
 
 qint64 endedProcessId() {
@@ -162,7 +172,8 @@ TEST(LockInstanceGuard, EarlierProcessCountsUntilKilled) {
     ASSERT_TRUE(startHolder(holder, folder.path())) << "helper " << holderPath().toStdString();
 
     platform::LockInstanceGuard guard(folder.path());
-    EXPECT_TRUE(guard.anotherInstanceRunning()) << "not registered yet: every live lock counts";
+    EXPECT_FALSE(guard.anotherInstanceRunning())
+        << "not registered yet: a process started after this one does not count";
     ASSERT_TRUE(guard.registerThisInstance());
     EXPECT_TRUE(guard.anotherInstanceRunning()) << "a live earlier instance in another process";
 
@@ -224,5 +235,94 @@ TEST(LockInstanceGuard, InstanceThatEndedNormallyLeavesNothing) {
     EXPECT_FALSE(guard.anotherInstanceRunning());
     EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
 }
+
+// What `instance_holder --check` says of the folder: "another" or "alone".
+QByteArray checkFromNewProcess(const QString& folder) {
+    QProcess checker;
+    checker.start(holderPath(), {QStringLiteral("--check"), folder});
+    if (!checker.waitForFinished(10000)) {
+        return "no answer";
+    }
+    return checker.readAllStandardOutput().trimmed();
+}
+
+TEST(LockInstanceGuard, FailedRegistrationNeverEndsTheFirstInstance) {
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("instances"));
+    {
+        QFile plain(folder); // the folder's place is briefly taken by a plain file
+        ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    }
+    platform::LockInstanceGuard first(folder);
+    EXPECT_FALSE(first.registerThisInstance());
+    ASSERT_TRUE(QFile::remove(folder));
+
+    QProcess later;
+    ASSERT_TRUE(startHolder(later, folder)) << "helper " << holderPath().toStdString();
+    EXPECT_FALSE(first.anotherInstanceRunning()) << "a later instance never ends the first";
+#ifdef Q_OS_LINUX
+    // Start times are counted in ticks of 10 ms: the next process starts in a later one.
+    QThread::msleep(50);
+    EXPECT_EQ(checkFromNewProcess(folder), "another")
+        << "an unregistered instance started later still sees the earlier one";
+#endif
+    later.kill();
+    later.waitForFinished();
+}
+
+TEST(LockInstanceGuard, WithoutAFolderNoInstanceIsSeen) {
+    QTemporaryDir folder;
+    QProcess holder;
+    ASSERT_TRUE(startHolder(holder, folder.path())) << "helper " << holderPath().toStdString();
+    // An empty folder name must not fall back to the working folder, where the lock lies.
+    const QString workingFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    platform::LockInstanceGuard guard{QString()};
+    EXPECT_FALSE(guard.registerThisInstance());
+    EXPECT_FALSE(guard.anotherInstanceRunning());
+    QDir::setCurrent(workingFolder);
+    holder.kill();
+    holder.waitForFinished();
+}
+
+#ifdef Q_OS_UNIX
+struct OwnerCase {
+    const char* reason;
+    bool otherUser;
+    bool counts;
+};
+
+// A live process with the name a lock records; as root, it can run as another user.
+TEST(LockInstanceGuard, LocksCountOnlyForThisUsersProcesses) {
+    const OwnerCase cases[] = {
+        {"a live process of this user counts", false, true},
+        {"a live process of another user never counts, whatever its name", true, false},
+    };
+    for (const auto& c : cases) {
+        if (c.otherUser && ::geteuid() != 0) {
+            GTEST_SKIP() << "only root can start a process as another user";
+        }
+        QProcess process;
+        if (c.otherUser) {
+            process.setChildProcessModifier([] {
+                constexpr uid_t nobody = 65534;
+                if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+                    ::_exit(1);
+                }
+            });
+        }
+        process.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        ASSERT_TRUE(process.waitForStarted()) << c.reason;
+        QTemporaryDir folder;
+        writeLock(folder.filePath(QStringLiteral("instance-other.lock")), process.processId(),
+                  QStringLiteral("sleep"));
+        platform::LockInstanceGuard guard(folder.path());
+        ASSERT_TRUE(guard.registerThisInstance()) << c.reason;
+        EXPECT_EQ(guard.anotherInstanceRunning(), c.counts) << c.reason;
+        process.kill();
+        process.waitForFinished();
+    }
+}
+#endif
 
 } // namespace

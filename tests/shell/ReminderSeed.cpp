@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
     }
     const QDate recorded = QDate::currentDate().addDays(-daysAgo);
     platform::QtSettingsStore store;
-    store.write(QString::fromLocal8Bit(argv[1]), UpdateReminder::SettingsSection(),
-                UpdateReminder::SettingsKey(),
-                Scrambler::ScrambleText(UpdateReminder::WriteDate(recorded, QLocale())));
-    return 0;
+    const bool written =
+        store.write(QString::fromLocal8Bit(argv[1]), UpdateReminder::SettingsSection(),
+                    UpdateReminder::SettingsKey(),
+                    Scrambler::ScrambleText(UpdateReminder::WriteDate(recorded, QLocale())));
+    return written ? 0 : 1;
 }

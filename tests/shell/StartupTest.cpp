@@ -8,6 +8,7 @@
 #include "shell/modHelp.h"
 
 #include "platform/MapWebSearch.h"
+#include "platform/Production.h"
 
 #include "tests/support/Fakes.h"
 #include "ui/ClickableLabel.h"
@@ -16,13 +17,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -185,7 +190,6 @@ struct Shell {
     frmMain* main = new frmMain;
     OfferArea* offers = ShellWiring::AttachShell(*main);
 
-    Shell() { main->setAttribute(Qt::WA_DeleteOnClose); }
     ~Shell() {
         UnloadAllForms();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -349,6 +353,86 @@ TEST(ShellWiring, CloseBoxOfEitherWindowBehavesAsExit) {
     refer->close();
     EXPECT_EQ(referFriendWindow(), nullptr);
     EXPECT_TRUE(Forms::OpenWindows().isEmpty());
+}
+
+struct ModalCase {
+    const char* reason;
+    QString modal; // objectName of the modal window
+    std::function<void(frmMain&)> open;
+};
+
+// Code closes the main window while one of its modal windows runs its own event loop: the
+// main window and its modal child stay alive until that loop has ended, then the main window
+// goes, and the handler that opened the modal window returns into a live object.
+TEST(ShellWiring, MainWindowClosedUnderAModalWindowWaitsForItToEnd) {
+    const ModalCase cases[] = {
+        {"the message box of a failed check", QStringLiteral("messageBox"),
+         [](frmMain& w) { w.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click(); }},
+        {"the open-file dialog", QStringLiteral("openFileDialog"),
+         [](frmMain& w) { w.findChild<QPushButton*>(QStringLiteral("cmdOpen"))->click(); }},
+        {"the time-zone picker", QStringLiteral("frmTimeZone"),
+         [](frmMain& w) { w.lblTZHelp_Click(); }},
+        {"the about box", QStringLiteral("frmAbout"),
+         [](frmMain& w) { w.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); }},
+    };
+    for (const auto& c : cases) {
+        Shell s;
+        // The real message box and file dialog, not the recording fakes.
+        const platform::ScopedServices real{platform::Services{
+            &platform::productionMessageBox(), &platform::productionOpenFileDialog()}};
+        const QPointer<frmMain> main = s.main;
+        main->show();
+        QString shown;
+        bool aliveInsideTheLoop = false;
+        QTimer::singleShot(0, [&] {
+            QPointer<QWidget> modal = QApplication::activeModalWidget();
+            shown = modal.isNull() ? QString() : modal->objectName();
+            main->close();
+            // Still inside the modal loop: whatever was posted by the close runs now.
+            QTimer::singleShot(0, [&, modal] {
+                aliveInsideTheLoop = !main.isNull();
+                if (auto* dialog = qobject_cast<QDialog*>(modal.data())) {
+                    dialog->reject();
+                }
+            });
+        });
+        c.open(*main);
+        EXPECT_EQ(shown, c.modal) << c.reason;
+        EXPECT_TRUE(aliveInsideTheLoop) << c.reason << ": not deleted under its modal window";
+        ASSERT_FALSE(main.isNull()) << c.reason << ": the handler returned into a live window";
+        EXPECT_FALSE(main->isVisible()) << c.reason;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(main.isNull()) << c.reason << ": deleted once the modal window has ended";
+        EXPECT_NE(referFriendWindow(), nullptr) << c.reason << ": closing went on as usual";
+    }
+}
+
+// Every window closes while the refer-a-friend window's own message box runs: the window
+// stays until the box has ended.
+TEST(ShellWiring, ReferFriendClosedUnderItsMessageBoxWaitsForIt) {
+    Shell s;
+    const platform::ScopedServices real{platform::Services{&platform::productionMessageBox()}};
+    const QPointer<frmReferFriend> refer = frmReferFriend::ShowReferFriend();
+    QString shown;
+    bool aliveInsideTheLoop = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        shown = modal.isNull() ? QString() : modal->objectName();
+        UnloadAllForms();
+        QTimer::singleShot(0, [&, modal] {
+            aliveInsideTheLoop = !refer.isNull();
+            if (auto* dialog = qobject_cast<QDialog*>(modal.data())) {
+                dialog->reject();
+            }
+        });
+    });
+    refer->cmdSubmit_Click(); // the placeholders are no e-mail addresses: a message
+    EXPECT_EQ(shown, QStringLiteral("messageBox"));
+    EXPECT_TRUE(aliveInsideTheLoop) << "not deleted under its message box";
+    ASSERT_FALSE(refer.isNull());
+    EXPECT_FALSE(refer->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(refer.isNull()) << "deleted once the message box has ended";
 }
 
 } // namespace

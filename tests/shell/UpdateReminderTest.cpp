@@ -4,7 +4,19 @@
 #include "aids/Scrambler.h"
 #include "tests/support/Fakes.h"
 
+#include "platform/QtSettingsStore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace UpdateReminder;
 
@@ -25,7 +37,7 @@ struct Reminder {
     void recordDate(const QDate& date) { record(WriteDate(date, locale)); }
     QString stored() {
         return Scrambler::UnscrambleText(
-            fakes.settings.read(app, SettingsSection(), SettingsKey()));
+            fakes.settings.read(app, SettingsSection(), SettingsKey()).value_or(QString()));
     }
     QDate storedDate() { return ReadDate(stored(), locale, today); }
 };
@@ -105,6 +117,40 @@ TEST(UpdateReminder, UnreadableRecordStopsSilently) {
     }
 }
 
+struct StoreFailureCase {
+    const char* reason;
+    bool unreadable;
+    bool unwritable;
+    bool recorded; // a month-old record is stored
+    bool asks;
+};
+
+TEST(UpdateReminder, SettingsThatFailEndTheReminderQuietly) {
+    const StoreFailureCase cases[] = {
+        {"unreadable store: nothing asked, nothing written over it", true, false, true, false},
+        {"unreadable store without a record: no first record either", true, false, false, false},
+        {"unwritable store: the question and its answer still count", false, true, true, true},
+        {"unwritable store, first run: nothing to show", false, true, false, false},
+    };
+    for (const auto& c : cases) {
+        Reminder r;
+        if (c.recorded) {
+            r.recordDate(today.addDays(-30));
+        }
+        r.fakes.settings.unreadable = c.unreadable;
+        r.fakes.settings.unwritable = c.unwritable;
+        r.fakes.messages.answerYes = true;
+        const auto before = r.fakes.settings.values;
+        ShowUpdateReminder(r.context());
+        EXPECT_EQ(r.fakes.messages.shown.size(), c.asks ? 1U : 0U) << c.reason;
+        EXPECT_EQ(r.fakes.urls.opened.size(), c.asks ? 1 : 0) << c.reason;
+        EXPECT_EQ(r.fakes.settings.values, before) << c.reason;
+        if (c.unreadable) {
+            EXPECT_EQ(r.fakes.settings.writes, 0) << c.reason;
+        }
+    }
+}
+
 TEST(UpdateReminder, TwoDigitYearReadsIntoTheCenturyAroundToday) {
     // A record in the short format of older writers: Qt alone would read 1926.
     Reminder r;
@@ -180,6 +226,63 @@ TEST(UpdateReminder, ContextNamesTheExecutable) {
     const Context current = CurrentContext();
     EXPECT_EQ(current.application, QStringLiteral("test_shell"));
     EXPECT_EQ(current.today, QDate::currentDate());
+}
+
+enum class Obstacle { FifoAsFile, FolderAsFile, FolderAsLock };
+
+struct SettingsFileCase {
+    const char* reason;
+    Obstacle obstacle;
+    bool recorded; // a month-old record is stored first (the question is due)
+    bool asks;
+};
+
+// The reminder over the real settings store, with the settings file or its lock replaced by
+// something that used to hang it: it ends within about a second, and loses nothing.
+TEST(UpdateReminder, EndsPromptlyWhateverStandsInPlaceOfItsSettings) {
+    const SettingsFileCase cases[] = {
+        {"a FIFO in place of the settings file", Obstacle::FifoAsFile, false, false},
+        {"a folder in place of the settings file", Obstacle::FolderAsFile, false, false},
+        {"a folder in place of the lock: asked, nothing written", Obstacle::FolderAsLock, true,
+         true},
+        {"a folder in place of the lock, first run: nothing written", Obstacle::FolderAsLock, false,
+         false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        platform::QtSettingsStore store(folder.path());
+        Reminder r;
+        const platform::ScopedServices real{platform::Services{.settings = &store}};
+        const QString file = store.recordFile(app);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+        const QString old = Scrambler::ScrambleText(WriteDate(today.addDays(-30), r.locale));
+        if (c.recorded) {
+            ASSERT_TRUE(store.write(app, SettingsSection(), SettingsKey(), old));
+        }
+        switch (c.obstacle) {
+        case Obstacle::FifoAsFile:
+#ifdef Q_OS_UNIX
+            ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+#endif
+            break;
+        case Obstacle::FolderAsFile:
+            ASSERT_TRUE(QDir().mkdir(file));
+            break;
+        case Obstacle::FolderAsLock:
+            ASSERT_TRUE(QDir().mkdir(file + QStringLiteral(".lock")));
+            break;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        ShowUpdateReminder(r.context());
+        EXPECT_LT(clock.elapsed(), 1500) << c.reason;
+        EXPECT_EQ(r.fakes.messages.shown.size(), c.asks ? 1U : 0U) << c.reason;
+        if (c.recorded) {
+            EXPECT_EQ(store.read(app, SettingsSection(), SettingsKey()), old) << c.reason;
+        }
+        EXPECT_EQ(QFileInfo(file).isDir(), c.obstacle == Obstacle::FolderAsFile) << c.reason;
+        EXPECT_EQ(QFileInfo(file).isFile(), c.recorded) << c.reason << ": nothing new written";
+    }
 }
 
 } // namespace

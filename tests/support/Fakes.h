@@ -113,16 +113,26 @@ public:
 
 class MemorySettingsStore final : public platform::SettingsStore {
 public:
-    QString read(const QString& application, const QString& section, const QString& key) override {
+    std::optional<QString> read(const QString& application, const QString& section,
+                                const QString& key) override {
+        if (unreadable) {
+            return std::nullopt;
+        }
         return values.value(application + QLatin1Char('\n') + section + QLatin1Char('\n') + key);
     }
-    void write(const QString& application, const QString& section, const QString& key,
+    bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override {
-        values.insert(application + QLatin1Char('\n') + section + QLatin1Char('\n') + key, value);
         ++writes;
+        if (unwritable) {
+            return false;
+        }
+        values.insert(application + QLatin1Char('\n') + section + QLatin1Char('\n') + key, value);
+        return true;
     }
     QMap<QString, QString> values;
-    int writes = 0;
+    int writes = 0; // attempts, failed ones included
+    bool unreadable = false;
+    bool unwritable = false;
 };
 
 class FixedInstanceGuard final : public platform::InstanceGuard {

@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "OpenFileDialog.h"
 #include "ProcessControl.h"
+#include "SaveFileDialog.h"
 #include "SettingsStore.h"
 #include "UrlOpener.h"
 #include "WebSearch.h"
@@ -18,5 +19,6 @@ WebSearch& productionWebSearch();
 SettingsStore& productionSettingsStore();
 InstanceGuard& productionInstanceGuard();
 ProcessControl& productionProcessControl();
+SaveFileDialog& productionSaveFileDialog();
 
 } // namespace platform

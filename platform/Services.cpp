@@ -5,10 +5,10 @@
 namespace platform {
 
 Services& services() {
-    static Services current{&productionMessageBox(),    &productionOpenFileDialog(),
-                            &productionUrlOpener(),     &productionWebSearch(),
-                            &productionSettingsStore(), &productionInstanceGuard(),
-                            &productionProcessControl()};
+    static Services current{&productionMessageBox(),     &productionOpenFileDialog(),
+                            &productionUrlOpener(),      &productionWebSearch(),
+                            &productionSettingsStore(),  &productionInstanceGuard(),
+                            &productionProcessControl(), &productionSaveFileDialog()};
     return current;
 }
 
@@ -29,6 +29,7 @@ ScopedServices::ScopedServices(const Services& replacements) : saved_(services()
     replace(current.settings, replacements.settings);
     replace(current.instance, replacements.instance);
     replace(current.process, replacements.process);
+    replace(current.saveFile, replacements.saveFile);
 }
 
 ScopedServices::~ScopedServices() {

@@ -9,6 +9,7 @@ class WebSearch;
 class SettingsStore;
 class InstanceGuard;
 class ProcessControl;
+class SaveFileDialog;
 
 // The platform layers the program uses. Each member is non-null: the production layers
 // unless a test has put its own in place with ScopedServices.
@@ -20,6 +21,7 @@ struct Services {
     SettingsStore* settings = nullptr;
     InstanceGuard* instance = nullptr;
     ProcessControl* process = nullptr;
+    SaveFileDialog* saveFile = nullptr;
 };
 
 Services& services();

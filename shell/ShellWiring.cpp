@@ -4,6 +4,7 @@
 #include "MainMenus.h"
 #include "OfferArea.h"
 #include "ProgramIcon.h"
+#include "ReadingFiles.h"
 #include "Startup.h"
 #include "frmAbout.h"
 #include "frmReferFriend.h"
@@ -22,6 +23,7 @@ OfferArea* AttachShell(frmMain& window) {
     window.setWindowIcon(ProgramIcon::icon());
 
     MainMenus::InstallMenus(window, [&window] { frmAbout::showModal(&window); });
+    ReadingFiles::Attach(window);
     ClickableLabel* banner = MainMenus::InstallBanner(*window.bannerArea());
 
     auto* offers = new OfferArea(window.offerArea());

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/ProcessControl.h"
+#include "platform/SaveFileDialog.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/UrlOpener.h"
@@ -34,6 +35,11 @@ public:
     }
     bool ask(QWidget*, const QString& text, platform::MessageIcon icon) override {
         shown.push_back({text, icon, true});
+        if (!answers.empty()) {
+            const bool answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
         return answerYes;
     }
     QStringList texts() const {
@@ -45,6 +51,7 @@ public:
     }
     std::vector<Message> shown;
     bool answerYes = false;
+    std::deque<bool> answers; // given first, one per question; then answerYes
 };
 
 class ScriptedOpenFileDialog final : public platform::OpenFileDialog {
@@ -55,6 +62,17 @@ public:
     }
     std::optional<QString> answer;
     std::vector<platform::OpenFileRequest> requests;
+};
+
+class ScriptedSaveFileDialog final : public platform::SaveFileDialog {
+public:
+    std::optional<QString> chooseSaveFile(QWidget*,
+                                          const platform::SaveFileRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<platform::SaveFileRequest> requests;
 };
 
 class RecordingUrlOpener final : public platform::UrlOpener {
@@ -115,8 +133,9 @@ struct AllFakes {
     MemorySettingsStore settings;
     FixedInstanceGuard instance;
     ThrowingProcessControl process;
+    ScriptedSaveFileDialog saveFile;
     platform::ScopedServices scope{platform::Services{&messages, &openFile, &urls, &webSearch,
-                                                      &settings, &instance, &process}};
+                                                      &settings, &instance, &process, &saveFile}};
 };
 
 } // namespace fakes

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
@@ -163,6 +164,54 @@ TEST(Handover, TheProgramStartedWithAFileHandsItOverAndEnds) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(QString::fromUtf8(nextLine(*running)),
               QStringLiteral("took ") + runtime.filePath(QStringLiteral("lost ring.nak")));
+}
+
+// Both ends the program itself: the first copy listens once its window is up, and the second
+// hands its reading over and ends while the first keeps running.
+TEST(Handover, TwoCopiesOfTheProgram) {
+    QTemporaryDir runtime(QStringLiteral("/tmp/vt-XXXXXX"));
+    const QString folder = runtime.filePath(QStringLiteral("qv-vantrel-instances/qv-vantrel"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       runtime.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString reading = runtime.filePath(QStringLiteral("r.nak"));
+    ASSERT_TRUE(savedfiles::writeFile(reading, savedfiles::fileBytes(savedfiles::FullReading)));
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(VANTREL_PROGRAM), {});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    for (int waited = 0; sockets(folder).isEmpty() && waited < 15000; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(sockets(folder).size(), 1) << "the first copy listens once it is shown";
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(VANTREL_PROGRAM), {reading});
+    const bool ended = second.waitForFinished(15000);
+    if (!ended) {
+        second.kill();
+        second.waitForFinished(5000);
+    }
+    EXPECT_TRUE(ended) << "the second copy ends by itself";
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(sockets(folder).size(), 1) << "the sender never listens itself";
+    // The first copy shows it: the opened reading heads its recent list.
+    const QString settings = runtime.filePath(QStringLiteral("config/QV Vantrel/qv-vantrel.conf"));
+    const auto recentListHasReading = [&] {
+        QFile file(settings);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains("r.nak");
+    };
+    for (int waited = 0; !recentListHasReading() && waited < 10000; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(recentListHasReading()) << "the first copy opened the reading";
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
 }
 
 TEST(Handover, StartupFileIsTheFirstArgumentMadeAbsolute) {

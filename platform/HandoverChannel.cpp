@@ -273,7 +273,10 @@ public:
         connect(&notifier_, &QSocketNotifier::activated, this, &Connection::readable);
         QTimer::singleShot(SenderMilliseconds, this, &Connection::finish);
     }
-    ~Connection() override { ::close(fd_); }
+    ~Connection() override {
+        notifier_.setEnabled(false);
+        ::close(fd_);
+    }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -343,6 +346,7 @@ HandoverReceiver::HandoverReceiver(Take take, QObject* parent)
 
 HandoverReceiver::~HandoverReceiver() {
     if (impl_->fd >= 0) {
+        delete impl_->notifier; // before its descriptor closes
         ::close(impl_->fd);
         ::unlink(impl_->path.constData());
     }

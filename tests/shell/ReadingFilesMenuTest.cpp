@@ -4,7 +4,6 @@
 
 #include "tests/aids/SavedReadingFiles.h"
 #include "tests/support/Fakes.h"
-#include "ui/RecentReadings.h"
 #include "ui/frmMain.h"
 
 #include <QAction>
@@ -95,8 +94,7 @@ TEST_F(ReadingFilesMenu, RecentReadingsNewestFirstAndGoneOnesRemoved) {
     }
     QStringList shown = shownEntries();
     ASSERT_EQ(shown.size(), 11);
-    EXPECT_EQ(shown[4], QStringLiteral("&1 ") +
-                            RecentReadings::MenuCaption(1, dir.filePath("r7 & co.nak")).mid(3));
+    EXPECT_TRUE(shown[4].startsWith(QStringLiteral("&1 /"))) << "access key, then the path";
     EXPECT_TRUE(shown[4].endsWith(QStringLiteral("r7 && co.nak")));
     EXPECT_TRUE(shown[8].endsWith(QStringLiteral("r3 && co.nak"))) << "five entries at most";
 

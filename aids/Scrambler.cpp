@@ -8,14 +8,6 @@
 namespace Scrambler {
 namespace {
 
-// The scrambler steps through a text with a signed 16-bit position, so it handles texts of
-// up to 32,766 characters; at 32,767 and beyond the position cannot step past the end, and
-// such a text gives the empty result. A character is one of the code page's: a surrogate
-// pair counts once.
-constexpr qsizetype LongestText = 32766;
-
-// Distance between a character's code and its scrambled code.
-constexpr int Shift = 85;
 constexpr int HighestCode = 255;
 
 // Byte of a character, or nothing when the code page lacks it.
@@ -54,6 +46,10 @@ QString shifted(const QString& text, int shift) {
 }
 
 } // namespace
+
+std::optional<unsigned char> codePageByte(QChar c) {
+    return codeOf(c.unicode());
+}
 
 unsigned char toCodePage(QChar c) {
     return codeOf(c.unicode()).value_or('?');

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks an installed QV Vantrel: the menu entry and the AppStream file pass their validators,
-# every icon size is in the hicolor theme, and the menu entry's command starts the program,
-# shows its main window under a virtual X server and is still running three seconds later.
+# every icon size is in the hicolor theme, the desktop knows a ".nak" file as a saved reading,
+# and the menu entry's command starts the program, shows its main window under a virtual X
+# server and is still running three seconds later.
 #
 # Usage: packaging/check-installed.sh [PREFIX]   (PREFIX defaults to /usr)
-# Needs: desktop-file-utils, appstream, xvfb, xauth, xdotool.
+# Needs: desktop-file-utils, appstream, shared-mime-info, xdg-utils, libfile-mimeinfo-perl,
+# xvfb, xauth, xdotool.
 set -euo pipefail
 
 prefix="${1:-/usr}"
@@ -19,6 +21,21 @@ for size in 16 24 32 48 64 128 256; do
     test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/qv-vantrel.png"
 done
 test -s "$prefix/share/icons/hicolor/scalable/apps/qv-vantrel.svg"
+
+# The file type of saved readings, as a file manager asks for it.
+readonly ReadingType=application/x-qv-vantrel-reading
+test -s "$prefix/share/mime/packages/qv-vantrel.xml"
+grep -q "^MimeType=.*$ReadingType;" "$desktop"
+sample="$(mktemp -d)"
+printf '\x86\r\n' >"$sample/reading.nak"
+found="$(XDG_DATA_DIRS="$prefix/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
+    xdg-mime query filetype "$sample/reading.nak")"
+rm -rf "$sample"
+if [ "${found%%;*}" != "$ReadingType" ]; then
+    echo "check-installed.sh: a .nak file is '$found', not $ReadingType" >&2
+    exit 1
+fi
+echo "a .nak file is $ReadingType"
 
 # The command a menu would run, without field codes such as %f.
 command="$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')"

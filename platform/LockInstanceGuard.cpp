@@ -209,12 +209,24 @@ bool LockInstanceGuard::anotherInstanceRunning() {
     return !earlier_.isEmpty();
 }
 
+QString LockInstanceGuard::lockPath() const {
+    return own_ != nullptr ? own_->fileName() : QString();
+}
+
+bool LockInstanceGuard::isHeld(const QString& path) {
+    return heldByLiveProcess(path);
+}
+
 InstanceGuard& productionInstanceGuard() {
     return productionLockGuard();
 }
 
 void registerRunningInstance() {
     productionLockGuard().registerThisInstance();
+}
+
+QString runningInstanceLockPath() {
+    return productionLockGuard().lockPath();
 }
 
 } // namespace platform

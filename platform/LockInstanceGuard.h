@@ -43,6 +43,11 @@ public:
     // private runtime folder (userRuntimeFolder); the empty text when there is none.
     static QString defaultFolder();
 
+    // This instance's own lock file; empty before registering.
+    QString lockPath() const;
+    // True while the lock file at `path` is held by a live process.
+    static bool isHeld(const QString& path);
+
 private:
     // Other lock files held by live processes now.
     QStringList liveLocks() const;
@@ -55,5 +60,7 @@ private:
 // Registers this process with the production guard; main() calls it at start-up, so that an
 // instance that never opens a reading is still seen by others.
 void registerRunningInstance();
+// The lock file of that registration; empty when the process has not registered.
+QString runningInstanceLockPath();
 
 } // namespace platform

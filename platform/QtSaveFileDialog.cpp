@@ -1,11 +1,8 @@
 #include "Production.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
 
 namespace platform {
-
 namespace {
 
 class QtSaveFileDialog final : public SaveFileDialog {
@@ -17,12 +14,14 @@ public:
         dialog.setAccessibleName(request.title);
         dialog.setWindowTitle(request.title);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(request.filterName);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        dialog.selectFile(request.suggestedName);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(request.filterName.contains(request.pattern)
+                                 ? request.filterName
+                                 : request.filterName + QStringLiteral(" (") + request.pattern +
+                                       QLatin1Char(')'));
+        dialog.selectFile(request.suggestedPath);
         if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;
         }

@@ -10,12 +10,13 @@ namespace platform {
 
 struct SaveFileRequest {
     QString title;         // window title
-    QString filterName;    // the one filter as shown, e.g. "PDF files (*.pdf)"
-    QString suggestedName; // the file name offered at first
-    QString defaultSuffix; // appended to a typed name without one
+    QString filterName;    // the one filter as shown, e.g. "Readings (*.ext)"
+    QString pattern;       // its pattern, e.g. "*.ext"
+    QString suggestedPath; // the folder and name offered at first
 };
 
-// The save-as dialog: asks before replacing an existing file. Returns no path on Cancel.
+// The save-file dialog. It does not ask before replacing a file: the caller settles the
+// final name first and asks then. Returns no path on Cancel.
 class SaveFileDialog {
 public:
     virtual ~SaveFileDialog() = default;

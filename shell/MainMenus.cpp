@@ -55,10 +55,10 @@ ReadingEntries InstallMenus(QMainWindow& window, const std::function<void()>& sh
 
     // The File menu's order: the reading files (open, save as, undo open), the reading's
     // output (print, PDF), the recent readings, and Exit, each run set off by a separator.
-    // Separators with nothing before them do not show.
+    // The reading files and the recent readings are put in around these entries by their
+    // owner; a separator with nothing before it does not show.
     QMenu* mnuFile = addMenu(*bar, "mnuFile", QStringLiteral("&File"));
     mnuFile->setSeparatorsCollapsible(true);
-    addSeparator(*mnuFile, "mnuFileOutput");
     ReadingEntries entries;
     entries.print = addEntry(*mnuFile, "mnuPrint", QStringLiteral("&Print Reading…"));
     entries.exportPdf =

@@ -4,6 +4,7 @@
 #include "MainMenus.h"
 #include "OfferArea.h"
 #include "ProgramIcon.h"
+#include "ReadingFiles.h"
 #include "Startup.h"
 #include "frmAbout.h"
 #include "frmReferFriend.h"
@@ -28,6 +29,7 @@ OfferArea* AttachShell(frmMain& window) {
         entries.print->setEnabled(true);
         entries.exportPdf->setEnabled(true);
     });
+    ReadingFiles::Attach(window);
     ClickableLabel* banner = MainMenus::InstallBanner(*window.bannerArea());
 
     auto* offers = new OfferArea(window.offerArea());

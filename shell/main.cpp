@@ -1,8 +1,10 @@
+#include "Handover.h"
 #include "ProgramIcon.h"
 #include "ProgramStyle.h"
 #include "ShellWiring.h"
 #include "Startup.h"
 
+#include "platform/HandoverChannel.h"
 #include "platform/LockInstanceGuard.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/ButtonKeys.h"
@@ -12,6 +14,23 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Started with a reading while another copy runs: that copy opens it, and this one ends
+    // without a word. A copy that does not answer in time leaves the reading to this one,
+    // which then never registers as an instance itself.
+    const QString startupFile = Handover::StartupFile(QApplication::arguments());
+    bool registers = true;
+    if (!startupFile.isEmpty()) {
+        switch (platform::HandOverPath(platform::handoverFolder(), startupFile,
+                                       Handover::AnswerMilliseconds)) {
+        case platform::HandoverOutcome::Delivered:
+            return 0;
+        case platform::HandoverOutcome::NotTaken:
+            registers = false;
+            break;
+        case platform::HandoverOutcome::NoReceiver:
+            break;
+        }
+    }
     ProgramStyleSetup::Install();
     ButtonKeys::Install(app);
     // Settings go under the program's own folder. The application name stays Qt's default,
@@ -28,7 +47,15 @@ int main(int argc, char** argv) {
     ShellWiring::AttachShell(*window);
     // Every instance is visible to the others from the moment its window is on the screen,
     // long before the instance check can run (after a saved reading is opened).
-    RunAfterFirstPaint(*window, [] { platform::registerRunningInstance(); });
+    RunAfterFirstPaint(*window, [window, registers, startupFile] {
+        if (registers) {
+            platform::registerRunningInstance();
+            Handover::StartReceiving(*window);
+        }
+        if (!startupFile.isEmpty()) {
+            window->openReadingFile(startupFile);
+        }
+    });
     window->show();
     return QApplication::exec();
 }

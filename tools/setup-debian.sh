@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils dbus imagemagick time
     desktop-file-utils appstream file
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 if [ "${1:-}" = "--tests" ]; then
     packages+=(poppler-utils)

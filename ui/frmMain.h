@@ -21,12 +21,18 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+namespace platform {
+struct SaveFileRequest;
+}
 
 namespace InputChecks {
 struct FormEntries;
 }
 namespace modNakshatraInformation {
 struct ResultView;
+}
+namespace SavedReading {
+struct Record;
 }
 
 // The working window: the input panel, the result panel in the same place, and around
@@ -45,11 +51,21 @@ public:
     QPushButton* openButton() const { return cmdOpen; }
     bool ValidateInputs();
 
+    // The inputs as a saved reading holds them, and the accessible name of the box behind
+    // each of the fifteen lines.
+    SavedReading::Record savedRecord() const;
+    std::array<QString, 15> savedLineBoxNames() const;
+
 public slots:
     void cmdRashi_Click();
     void cmdBack_Click();
     void cmdBrowser_Click();
     void cmdOpen_Click();
+    // Opens a saved reading named from outside the open dialog: a command-line argument, a
+    // drop, another copy of the program or the recent list. A path that names no regular
+    // file gives a short notice and changes nothing.
+    void openReadingFile(const QString& path);
+    void mnuSave_Click();
     void lblTZHelp_Click();
     // Sharing the reading on the result panel: the summary to the clipboard, the report to a
     // printer or a PDF file. Each does nothing before the first reading.
@@ -58,8 +74,12 @@ public slots:
     void mnuExportPdf_Click();
 
 signals:
+    // A saved reading has been read and its lines are about to replace the inputs.
+    void aboutToOpenReading();
     // A saved reading has been opened and the calculate command has run on it.
-    void savedReadingOpened();
+    void savedReadingOpened(const QString& path);
+    // The inputs have been saved as a reading.
+    void readingSaved(const QString& path);
     // A reading is on the result panel, ready to be copied, printed or exported.
     void readingShown();
     // The window is closing (File > Exit, the close box or the system menu).
@@ -72,7 +92,14 @@ private:
     void Form_Load();
     // Applies the fifteen unscrambled lines of a saved reading to the input controls.
     void applySavedReading(const std::array<QString, 15>& lines);
+    // Steps 3 to 7 of an open: the extension check, reading, applying and calculating.
+    // Without the regular-file check the path is read as the reader reads any path.
+    void openSavedReading(const QString& path, bool regularFileOnly);
     void fillReadingInput();
+    // Asks where to save, through the save dialog: the chosen path ends in `extension`, and
+    // replacing a file is asked first. No path on Cancel or No.
+    std::optional<QString> chooseSavePath(const platform::SaveFileRequest& request,
+                                          const QString& extension);
 
     void createControls();
     // The input panel and its named builders; each row builder fills the grid row it is given.

@@ -1,5 +1,5 @@
 // The main window's two input aids: the time-zone picker behind "TZ Help" and the opening
-// of a saved reading.
+// of a saved reading, from the open dialog or from outside it.
 #include "frmMain.h"
 
 #include "aids/SavedReading.h"
@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ModalWindows.h"
 #include "platform/OpenFileDialog.h"
+#include "platform/RegularFile.h"
 #include "platform/RunStep.h"
 #include "platform/Services.h"
 
@@ -14,6 +15,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <memory>
 
 namespace {
 
@@ -59,19 +62,49 @@ void frmMain::cmdOpen_Click() {
     if (!path) {
         return;
     }
-    if (!path->endsWith(ReadingExtension, Qt::CaseSensitive)) {
+    openSavedReading(*path, false);
+}
+
+void frmMain::openReadingFile(const QString& path) {
+    openSavedReading(path, true);
+}
+
+void frmMain::openSavedReading(const QString& path, bool regularFileOnly) {
+    if (!path.endsWith(ReadingExtension, Qt::CaseSensitive)) {
         runStep([this] {
             platform::services().messages->notify(this, QStringLiteral("Please Check The File."),
                                                   platform::MessageIcon::Stop);
         });
         return;
     }
-    // The file is read whole and closed before any control changes.
+    // The file is read whole and closed before any control changes. A path from outside
+    // the dialog may name nothing, a folder or a device: it is never read as an empty
+    // reading.
     SavedReading::Lines lines;
-    runStep([&] { lines = SavedReading::ReadSavedReading(*path); });
+    bool read = !regularFileOnly;
+    runStep([&] {
+        if (regularFileOnly) {
+            const std::unique_ptr<QIODevice> file = platform::OpenRegularFile(path);
+            if (file) {
+                lines = SavedReading::ReadSavedReading(*file);
+                read = true;
+            }
+        } else {
+            lines = SavedReading::ReadSavedReading(path);
+        }
+    });
+    if (!read) {
+        runStep([&] {
+            platform::services().messages->notify(
+                this, QStringLiteral("There is no saved reading at ") + path + QLatin1Char('.'),
+                platform::MessageIcon::Information);
+        });
+        return;
+    }
+    runStep([this] { emit aboutToOpenReading(); });
     runStep([&] { applySavedReading(lines); });
     runStep([this] { cmdRashi_Click(); });
-    runStep([this] { emit savedReadingOpened(); });
+    runStep([&] { emit savedReadingOpened(path); });
 }
 
 void frmMain::applySavedReading(const std::array<QString, 15>& lines) {

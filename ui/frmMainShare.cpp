@@ -14,6 +14,7 @@
 #include "platform/Services.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -155,12 +157,12 @@ void frmMain::mnuExportPdf_Click() {
     if (!report_) {
         return;
     }
-    std::optional<QString> path;
-    runStep([&] {
-        path = platform::services().saveFile->chooseSaveFile(
-            this, {QStringLiteral("Export Reading as PDF"), QStringLiteral("PDF files (*.pdf)"),
-                   ReadingReport::ReportTitle() + QStringLiteral(".pdf"), QStringLiteral("pdf")});
-    });
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::optional<QString> path = chooseSavePath(
+        {QStringLiteral("Export Reading as PDF"), QStringLiteral("PDF files (*.pdf)"),
+         QStringLiteral("*.pdf"),
+         QDir(documents).filePath(ReadingReport::ReportTitle() + QStringLiteral(".pdf"))},
+        QStringLiteral(".pdf"));
     if (!path) {
         return;
     }

@@ -259,8 +259,8 @@ TEST(ShellWiring, LookupSearchesTheMapForThePlaceWithTheHomePage) {
 
 TEST(ShellWiring, ChecksFollowTheFirstSavedReadingOnly) {
     Shell s;
-    emit s.main->savedReadingOpened();
-    emit s.main->savedReadingOpened();
+    emit s.main->savedReadingOpened(QString());
+    emit s.main->savedReadingOpened(QString());
     EXPECT_EQ(s.fakes.instance.asked, 1) << "one run per process";
     EXPECT_EQ(s.fakes.settings.writes, 1) << "one reminder per process";
     EXPECT_TRUE(ProcessStartupChecks().done());
@@ -270,7 +270,7 @@ TEST(ShellWiring, SecondInstanceEndsWithoutClosingItsWindows) {
     Shell s;
     s.main->show();
     s.fakes.instance.another = true;
-    EXPECT_THROW(emit s.main->savedReadingOpened(), fakes::ProcessEnded);
+    EXPECT_THROW(emit s.main->savedReadingOpened(QString()), fakes::ProcessEnded);
     EXPECT_EQ(s.fakes.messages.texts(), QStringList{"Application is already running"});
     EXPECT_TRUE(s.main->isVisible()) << "the window is not closed: the process just ends";
     EXPECT_EQ(referFriendWindow(), nullptr) << "no close handling, no refer-a-friend window";

@@ -38,6 +38,11 @@ public:
     }
     bool ask(QWidget*, const QString& text, platform::MessageIcon icon) override {
         shown.push_back({text, icon, true});
+        if (!answers.empty()) {
+            const bool answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
         return answerYes;
     }
     QStringList texts() const {
@@ -49,6 +54,7 @@ public:
     }
     std::vector<Message> shown;
     bool answerYes = false;
+    std::deque<bool> answers; // given first, one per question; then answerYes
 };
 
 class ScriptedOpenFileDialog final : public platform::OpenFileDialog {

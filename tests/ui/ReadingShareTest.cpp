@@ -118,7 +118,7 @@ TEST_F(ReadingShare, PdfAndPrintCarryTheSummary) {
     calculate();
     window.mnuExportPdf_Click();
     ASSERT_EQ(fakes.saveFile.requests.size(), 1u);
-    EXPECT_EQ(fakes.saveFile.requests[0].defaultSuffix, QStringLiteral("pdf"));
+    EXPECT_EQ(fakes.saveFile.requests[0].pattern, QStringLiteral("*.pdf"));
     EXPECT_TRUE(fakes.messages.shown.empty());
     const QString exported = pdfText(*fakes.saveFile.answer);
 

@@ -1,0 +1,74 @@
+#include "Handover.h"
+
+#include "platform/HandoverChannel.h"
+#include "platform/LockInstanceGuard.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace Handover {
+namespace {
+// How often a reading that waits for a modal window looks again.
+constexpr int RetryMilliseconds = 200;
+} // namespace
+
+QString StartupFile(const QStringList& arguments) {
+    if (arguments.size() < 2 || arguments[1].isEmpty()) {
+        return {};
+    }
+    return QFileInfo(arguments[1]).absoluteFilePath();
+}
+
+Inbox::Inbox(frmMain& window) : QObject(&window), window_(&window) {
+    connect(&window, &frmMain::closing, this, [this] { closing_ = true; });
+    retry_.setInterval(RetryMilliseconds);
+    connect(&retry_, &QTimer::timeout, this, &Inbox::deliver);
+}
+
+bool Inbox::take(const QString& path) {
+    if (closing_ || window_.isNull()) {
+        return false;
+    }
+    waiting_.append(path);
+    // The sender gets its answer first; the reading opens from the event loop.
+    QTimer::singleShot(0, this, &Inbox::deliver);
+    return true;
+}
+
+void Inbox::deliver() {
+    while (!waiting_.isEmpty()) {
+        if (closing_ || window_.isNull()) {
+            waiting_.clear();
+            break;
+        }
+        if (QApplication::activeModalWidget() != nullptr) {
+            retry_.start();
+            return;
+        }
+        const QString path = waiting_.takeFirst();
+        frmMain& window = *window_;
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+        window.openReadingFile(path);
+    }
+    retry_.stop();
+}
+
+void StartReceiving(frmMain& window) {
+    const QString socket = platform::handoverSocketFor(platform::runningInstanceLockPath());
+    if (socket.isEmpty()) {
+        return;
+    }
+    auto* inbox = new Inbox(window);
+    // Kept past the main window, so that a copy started while this one closes is refused
+    // rather than left without an answer.
+    inbox->setParent(QCoreApplication::instance());
+    auto* receiver = new platform::HandoverReceiver(
+        [inbox](const QString& path) { return inbox->take(path); }, inbox);
+    receiver->listen(socket);
+}
+
+} // namespace Handover

@@ -1,0 +1,144 @@
+#include "ReadingFiles.h"
+
+#include "platform/MessageBox.h"
+#include "platform/RunStep.h"
+#include "platform/Services.h"
+#include "ui/OpenUndo.h"
+#include "ui/ReadingFileEvents.h"
+#include "ui/RecentReadings.h"
+#include "ui/frmMain.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <array>
+
+namespace ReadingFiles {
+namespace {
+
+QAction* entry(QMenu& menu, QAction* before, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, &menu);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setMenuRole(QAction::NoRole);
+    menu.insertAction(before, action);
+    return action;
+}
+
+QAction* separator(QMenu& menu, QAction* before, const char* name) {
+    QAction* line = menu.insertSeparator(before);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setMenuRole(QAction::NoRole);
+    return line;
+}
+
+// A settings store that fails leaves the list as it was.
+void remember(const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        RecentReadings::Store(
+            RecentReadings::Added(RecentReadings::Load(), QFileInfo(path).absoluteFilePath()));
+    } catch (...) {
+    }
+}
+
+// The five recent entries, filled from the settings store each time the menu opens.
+class RecentEntries final : public QObject {
+public:
+    RecentEntries(frmMain& window, QMenu& menu, QAction* before) : QObject(&menu) {
+        for (std::size_t i = 0; i < actions_.size(); ++i) {
+            const QByteArray name = "mnuRecent" + QByteArray::number(static_cast<int>(i + 1));
+            actions_[i] = entry(menu, before, name.constData(), QString());
+            actions_[i]->setVisible(false);
+            QObject::connect(actions_[i], &QAction::triggered, &window,
+                             [this, &window, i] { runStep([&] { choose(window, i); }); });
+        }
+        separator_ = separator(menu, before, "mnuFileRecentEnd");
+        separator_->setVisible(false);
+        // Read when the menu opens, not at start-up.
+        QObject::connect(&menu, &QMenu::aboutToShow, this, &RecentEntries::refresh);
+    }
+
+    void refresh() {
+        paths_ = RecentReadings::Load();
+        for (std::size_t i = 0; i < actions_.size(); ++i) {
+            const qsizetype index = static_cast<qsizetype>(i);
+            const bool shown = index < paths_.size();
+            actions_[i]->setVisible(shown);
+            if (shown) {
+                actions_[i]->setText(
+                    RecentReadings::MenuCaption(static_cast<int>(i + 1), paths_[index]));
+                actions_[i]->setToolTip(paths_[index]);
+                actions_[i]->setStatusTip(paths_[index]);
+            }
+        }
+        separator_->setVisible(!paths_.isEmpty());
+    }
+
+private:
+    void choose(frmMain& window, std::size_t i) {
+        const QString path = paths_.value(static_cast<qsizetype>(i));
+        if (path.isEmpty()) {
+            return;
+        }
+        if (!QFileInfo::exists(path)) {
+            QStringList list = RecentReadings::Load();
+            list.removeAll(path);
+            RecentReadings::Store(list);
+            refresh();
+            platform::services().messages->notify(
+                &window,
+                path + QStringLiteral("\nThis reading is no longer there; it has been "
+                                      "removed from the list."),
+                platform::MessageIcon::Information);
+            return;
+        }
+        window.openReadingFile(path);
+    }
+
+    std::array<QAction*, RecentReadings::Limit> actions_{};
+    QAction* separator_ = nullptr;
+    QStringList paths_;
+};
+
+} // namespace
+
+OpenUndo* Attach(frmMain& window) {
+    auto* undo = new OpenUndo(window);
+    new ReadingFileEvents(window);
+
+    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    if (file == nullptr) {
+        return undo;
+    }
+    QAction* exit = window.findChild<QAction*>(QStringLiteral("mnuExit"));
+    QAction* top = file->actions().value(0);
+
+    QAction* mnuOpen =
+        entry(*file, top, "mnuOpen", QStringLiteral("&Open Previously Saved Reading\u2026"));
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QObject::connect(mnuOpen, &QAction::triggered, &window,
+                     [&window] { runStep([&] { window.cmdOpen_Click(); }); });
+
+    QAction* mnuSave = entry(*file, top, "mnuSave", QStringLiteral("&Save Reading As\u2026"));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QObject::connect(mnuSave, &QAction::triggered, &window,
+                     [&window] { runStep([&] { window.mnuSave_Click(); }); });
+
+    QAction* mnuUndoOpen = entry(*file, top, "mnuUndoOpen", QStringLiteral("&Undo Open"));
+    mnuUndoOpen->setEnabled(undo->available());
+    QObject::connect(undo, &OpenUndo::availableChanged, mnuUndoOpen, &QAction::setEnabled);
+    QObject::connect(mnuUndoOpen, &QAction::triggered, undo,
+                     [undo] { runStep([undo] { undo->undo(); }); });
+    separator(*file, top, "mnuFileReadingsEnd");
+
+    new RecentEntries(window, *file, exit);
+
+    QObject::connect(&window, &frmMain::savedReadingOpened, &window, remember);
+    QObject::connect(&window, &frmMain::readingSaved, &window, remember);
+    return undo;
+}
+
+} // namespace ReadingFiles

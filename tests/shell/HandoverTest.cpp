@@ -1,0 +1,275 @@
+// Hand-over between copies of the program: real receiving processes (handover_peer), the
+// sender in this process or the program itself, and the receiving window's rules.
+#include "shell/Handover.h"
+
+#include "platform/HandoverChannel.h"
+#include "tests/aids/SavedReadingFiles.h"
+#include "tests/support/Fakes.h"
+#include "ui/frmMain.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using platform::HandoverOutcome;
+using platform::HandOverPath;
+
+constexpr int Answer = 2000;
+
+// The receiving copies of one test; each is killed when the test ends.
+class Peers {
+public:
+    ~Peers() {
+        for (auto& peer : peers_) {
+            peer->kill();
+            peer->waitForFinished(5000);
+        }
+    }
+    // Starts a copy in `folder` and waits until it listens.
+    QProcess* start(const char* mode, const QString& folder) {
+        auto peer = std::make_unique<QProcess>();
+        peer->start(QCoreApplication::applicationDirPath() + QStringLiteral("/handover_peer"),
+                    {QLatin1String(mode), folder});
+        EXPECT_TRUE(peer->waitForStarted(5000));
+        EXPECT_TRUE(peer->waitForReadyRead(10000));
+        EXPECT_EQ(peer->readLine().trimmed(), QByteArray("ready")) << mode;
+        peers_.push_back(std::move(peer));
+        return peers_.back().get();
+    }
+
+private:
+    std::vector<std::unique_ptr<QProcess>> peers_;
+};
+
+// The next line a peer writes, waiting at most five seconds for it.
+QByteArray nextLine(QProcess& peer) {
+    if (!peer.canReadLine()) {
+        peer.waitForReadyRead(5000);
+    }
+    return peer.readLine().trimmed();
+}
+
+QStringList sockets(const QString& folder) {
+    QStringList found;
+    for (const QString& name : QDir(folder).entryList(QDir::System | QDir::Files)) {
+        if (name.endsWith(QStringLiteral(".sock"))) {
+            found << name;
+        }
+    }
+    return found;
+}
+
+TEST(Handover, NobodyListeningMeansNoReceiver) {
+    QTemporaryDir folder;
+    EXPECT_EQ(HandOverPath(folder.path(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::NoReceiver);
+}
+
+TEST(Handover, TheEarliestCopyTakesThePath) {
+    QTemporaryDir folder;
+    Peers peers;
+    QProcess* first = peers.start("take", folder.path());
+    QTest::qWait(20); // sockets made in the same instant are told apart by their names only
+    QProcess* second = peers.start("take", folder.path());
+    const QString path = QStringLiteral("/some folder/Ann & Lee \u00e9.nak");
+    EXPECT_EQ(HandOverPath(folder.path(), path, Answer), HandoverOutcome::Delivered);
+    EXPECT_EQ(QString::fromUtf8(nextLine(*first)), QStringLiteral("took ") + path);
+    EXPECT_FALSE(second->waitForReadyRead(200)) << "the later copy is not asked";
+}
+
+TEST(Handover, ARefusingCopyPassesThePathOn) {
+    QTemporaryDir folder;
+    Peers peers;
+    QProcess* closing = peers.start("refuse", folder.path());
+    QTest::qWait(20);
+    QProcess* open = peers.start("take", folder.path());
+    EXPECT_EQ(HandOverPath(folder.path(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::Delivered);
+    EXPECT_EQ(nextLine(*closing), QByteArray("refused /r.nak"));
+    EXPECT_EQ(nextLine(*open), QByteArray("took /r.nak"));
+}
+
+TEST(Handover, AllRefusingMeansNotTaken) {
+    QTemporaryDir folder;
+    Peers peers;
+    peers.start("refuse", folder.path());
+    EXPECT_EQ(HandOverPath(folder.path(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::NotTaken);
+}
+
+TEST(Handover, ACopyThatDoesNotAnswerIsGivenUpAfterTheWait) {
+    QTemporaryDir folder;
+    Peers peers;
+    peers.start("hang", folder.path());
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(HandOverPath(folder.path(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::NotTaken);
+    // Bounded: the sender neither gives up at once nor waits on past its time.
+    EXPECT_GE(clock.elapsed(), Answer - 100);
+    EXPECT_LT(clock.elapsed(), Answer + 3000);
+}
+
+TEST(Handover, TheSocketOfAKilledCopyIsClearedOnTheWay) {
+    QTemporaryDir folder;
+    Peers peers;
+    QProcess* dead = peers.start("take", folder.path());
+    dead->kill(); // no clean-up: its socket and lock stay behind
+    dead->waitForFinished(5000);
+    ASSERT_EQ(sockets(folder.path()).size(), 1);
+    EXPECT_EQ(HandOverPath(folder.path(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::NoReceiver);
+    EXPECT_TRUE(sockets(folder.path()).isEmpty());
+}
+
+// The program itself as the second copy: it hands its argument over, made absolute, and ends
+// without showing anything.
+TEST(Handover, TheProgramStartedWithAFileHandsItOverAndEnds) {
+    // Made for this user only, as a runtime folder must be, and short: a socket's path has
+    // room for about a hundred bytes.
+    QTemporaryDir runtime(QStringLiteral("/tmp/vt-XXXXXX"));
+    const QString folder = runtime.filePath(QStringLiteral("qv-vantrel-instances/qv-vantrel"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Peers peers;
+    QProcess* running = peers.start("take", folder);
+
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(runtime.path());
+    second.start(QStringLiteral(VANTREL_PROGRAM), {QStringLiteral("lost ring.nak")});
+    if (!second.waitForFinished(15000)) {
+        second.kill();
+        second.waitForFinished(5000);
+        FAIL() << "the second copy did not end by itself";
+    }
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(nextLine(*running)),
+              QStringLiteral("took ") + runtime.filePath(QStringLiteral("lost ring.nak")));
+}
+
+// Both ends the program itself: the first copy listens once its window is up, and the second
+// hands its reading over and ends while the first keeps running.
+TEST(Handover, TwoCopiesOfTheProgram) {
+    QTemporaryDir runtime(QStringLiteral("/tmp/vt-XXXXXX"));
+    const QString folder = runtime.filePath(QStringLiteral("qv-vantrel-instances/qv-vantrel"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       runtime.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString reading = runtime.filePath(QStringLiteral("r.nak"));
+    ASSERT_TRUE(savedfiles::writeFile(reading, savedfiles::fileBytes(savedfiles::FullReading)));
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(VANTREL_PROGRAM), {});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    for (int waited = 0; sockets(folder).isEmpty() && waited < 15000; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(sockets(folder).size(), 1) << "the first copy listens once it is shown";
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(VANTREL_PROGRAM), {reading});
+    const bool ended = second.waitForFinished(15000);
+    if (!ended) {
+        second.kill();
+        second.waitForFinished(5000);
+    }
+    EXPECT_TRUE(ended) << "the second copy ends by itself";
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(sockets(folder).size(), 1) << "the sender never listens itself";
+    // The first copy shows it: the opened reading heads its recent list.
+    const QString settings = runtime.filePath(QStringLiteral("config/QV Vantrel/qv-vantrel.conf"));
+    const auto recentListHasReading = [&] {
+        QFile file(settings);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains("r.nak");
+    };
+    for (int waited = 0; !recentListHasReading() && waited < 10000; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(recentListHasReading()) << "the first copy opened the reading";
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+}
+
+TEST(Handover, StartupFileIsTheFirstArgumentMadeAbsolute) {
+    EXPECT_EQ(Handover::StartupFile({QStringLiteral("qv-vantrel")}), QString());
+    EXPECT_EQ(Handover::StartupFile({QStringLiteral("qv-vantrel"), QStringLiteral("/a/b.nak")}),
+              QStringLiteral("/a/b.nak"));
+    EXPECT_EQ(Handover::StartupFile({QStringLiteral("qv-vantrel"), QStringLiteral("b.nak")}),
+              QDir::current().absoluteFilePath(QStringLiteral("b.nak")));
+}
+
+class InboxTest : public ::testing::Test {
+protected:
+    InboxTest() {
+        window.show();
+        path = folder.filePath(QStringLiteral("r.nak"));
+        savedfiles::writeFile(path, savedfiles::fileBytes(savedfiles::FullReading));
+    }
+    QString name() { return window.findChild<QLineEdit*>(QStringLiteral("txtName"))->text(); }
+
+    fakes::AllFakes fakes;
+    frmMain window;
+    Handover::Inbox inbox{window};
+    QSignalSpy opened{&window, &frmMain::savedReadingOpened};
+    QTemporaryDir folder;
+    QString path;
+};
+
+TEST_F(InboxTest, ATakenPathOpensFromTheEventLoop) {
+    EXPECT_TRUE(inbox.take(path));
+    EXPECT_EQ(opened.count(), 0) << "the sender has its answer first";
+    QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 5000);
+    EXPECT_EQ(name(), QStringLiteral("Asha Rao"));
+}
+
+TEST_F(InboxTest, AModalWindowKeepsPathsWaitingInOrder) {
+    QDialog modal(&window);
+    modal.setModal(true);
+    modal.show();
+    ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+    const QString missing = folder.filePath(QStringLiteral("gone.nak"));
+    EXPECT_TRUE(inbox.take(missing));
+    EXPECT_TRUE(inbox.take(path));
+    QTest::qWait(300);
+    EXPECT_EQ(inbox.waiting(), 2);
+    EXPECT_TRUE(fakes.messages.shown.empty());
+
+    modal.close();
+    QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 5000);
+    EXPECT_EQ(inbox.waiting(), 0);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u) << "the missing file came first";
+    EXPECT_TRUE(fakes.messages.shown[0].text.contains(missing));
+}
+
+TEST_F(InboxTest, AClosingWindowRefuses) {
+    window.close();
+    EXPECT_FALSE(inbox.take(path));
+    QTest::qWait(50);
+    EXPECT_EQ(opened.count(), 0);
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "ReadingSave.h"
+
+#include "aids/Scrambler.h"
+
+#include <QLocale>
+
+namespace ReadingSave {
+namespace {
+
+QString numberText(const std::optional<int>& number) {
+    return number ? QString::number(*number) : QString();
+}
+
+// Characters no file name may hold on one of the desktop systems, and control characters.
+bool unfitForFileName(QChar c) {
+    return c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
+}
+
+} // namespace
+
+SavedReading::Record RecordOf(const InputChecks::FormEntries& e) {
+    SavedReading::Record r;
+    r.name = e.name;
+    r.monthPosition = e.monthPosition;
+    r.day = numberText(e.day);
+    r.year = numberText(e.year);
+    r.hour = numberText(e.hour);
+    r.minute = numberText(e.minute);
+    r.longitudeDegrees = e.lonD;
+    r.longitudeMinutes = e.lonM;
+    r.latitudeDegrees = e.latD;
+    r.latitudeMinutes = e.latM;
+    r.zoneHours = e.zoneHour;
+    r.zoneMinutes = e.zoneMinute;
+    r.east = e.east;
+    r.south = e.south;
+    r.daylightSaving = e.daylightSaving;
+    return r;
+}
+
+QString SuggestedFileName(const SavedReading::Record& record) {
+    QString name = record.name.trimmed();
+    for (QChar& c : name) {
+        if (unfitForFileName(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    // A leading dot would hide the file on Unix-like systems.
+    while (name.startsWith(QLatin1Char('.'))) {
+        name.remove(0, 1);
+    }
+    if (name.isEmpty()) {
+        name = QStringLiteral("Reading");
+    }
+    if (record.monthPosition >= 0 && !record.year.isEmpty() && !record.day.isEmpty()) {
+        name += QLatin1Char(' ') + record.year + QLatin1Char('-') +
+                QStringLiteral("%1").arg(record.monthPosition + 1, 2, 10, QLatin1Char('0')) +
+                QLatin1Char('-') + record.day.rightJustified(2, QLatin1Char('0'));
+    }
+    return name + ReadingExtension;
+}
+
+QString WithExtension(const QString& path, const QString& extension) {
+    if (path.endsWith(extension, Qt::CaseInsensitive)) {
+        return path.left(path.size() - extension.size()) + extension;
+    }
+    return path + extension;
+}
+
+QString LossQuestion(const std::vector<SavedReading::LineLoss>& losses,
+                     const std::array<QString, SavedReading::LineCount>& boxNames) {
+    QString text = QStringLiteral("A saved reading cannot hold all of this reading. "
+                                  "Saving leaves out:");
+    const QLocale c = QLocale::c();
+    for (const SavedReading::LineLoss& loss : losses) {
+        QStringList parts;
+        if (!loss.characters.isEmpty()) {
+            QStringList quoted;
+            for (qsizetype i = 0; i < loss.characters.size(); ++i) {
+                const qsizetype length = loss.characters[i].isHighSurrogate() ? 2 : 1;
+                quoted << QLatin1Char('"') + loss.characters.mid(i, length) + QLatin1Char('"');
+                i += length - 1;
+            }
+            parts << QStringLiteral("the characters ") + quoted.join(QStringLiteral(", "));
+        }
+        if (loss.beyondLimit > 0) {
+            parts << QStringLiteral("the last ") + c.toString(loss.beyondLimit) +
+                         QStringLiteral(" characters (at most ") +
+                         c.toString(Scrambler::LongestText) + QStringLiteral(" are kept)");
+        }
+        text += QLatin1Char('\n') + boxNames[static_cast<std::size_t>(loss.line)] +
+                QStringLiteral(": ") + parts.join(QStringLiteral(" and "));
+    }
+    return text + QStringLiteral("\nSave the reading without them?");
+}
+
+} // namespace ReadingSave

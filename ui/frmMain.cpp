@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ClickableLabel.h"
+#include "PlaceFinder.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -93,6 +94,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("QV Vantrel v1.20"));
     createControls();
     Form_Load();
+    placeFinder_ = new PlaceFinder(this);
 }
 
 void frmMain::createControls() {

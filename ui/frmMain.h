@@ -16,6 +16,7 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+class PlaceFinder;
 
 namespace InputChecks {
 struct FormEntries;
@@ -134,4 +135,7 @@ private:
 
     // Outside both panels
     QPushButton* cmdOpen = nullptr;
+
+    // Suggests places as the City box is typed into and fills the place and its zone.
+    PlaceFinder* placeFinder_ = nullptr;
 };

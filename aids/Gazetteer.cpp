@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <limits>
+#include <string_view>
 
 const QString Gazetteer::BuiltInPath = QStringLiteral(":/places/places.qz");
 
@@ -56,22 +58,6 @@ bool startsWord(const char* key, std::size_t at) {
     }
     const char before = key[at - 1];
     return static_cast<unsigned char>(before) < 0x80 && !isAsciiWordByte(before);
-}
-
-enum Match { AtStart, AtWord, None };
-
-Match matchIn(const char* key, std::size_t length, const std::string& query) {
-    if (query.size() > length) {
-        return None;
-    }
-    const std::size_t last = length - query.size();
-    for (std::size_t at = 0; at <= last; ++at) {
-        if (key[at] == query[0] && startsWord(key, at) &&
-            std::equal(query.begin(), query.end(), key + at)) {
-            return at == 0 ? AtStart : AtWord;
-        }
-    }
-    return None;
 }
 
 // Splits one line at tabs into views of the text.
@@ -201,18 +187,16 @@ bool Gazetteer::parse() {
         }
         places_.push_back({std::uint32_t(f[0].data() - text.data()), std::uint16_t(f[0].size()),
                            std::int16_t(region), *known, std::uint16_t(zone),
-                           std::int16_t(latitude), std::int16_t(longitude),
-                           std::uint32_t(keys_.size())});
+                           std::int16_t(latitude), std::int16_t(longitude)});
         const std::size_t nameKey = keys_.size();
         addKey(f[0].data(), std::size_t(f[0].size()), false);
         if (!f[1].isEmpty()) {
             addKey(f[1].data(), std::size_t(f[1].size()), false);
-            const Key& a = keys_[nameKey];
-            const Key& b = keys_.back();
             // An ASCII name that folds as the name does adds nothing.
-            if (keys_.size() == nameKey + 2 && a.length == b.length &&
-                folded_.compare(a.offset, a.length, folded_, b.offset, b.length) == 0) {
-                folded_.resize(b.offset);
+            if (keys_.size() == nameKey + 2 &&
+                folded_.compare(keys_[nameKey].offset, keys_[nameKey].length, folded_,
+                                keys_.back().offset, keys_.back().length) == 0) {
+                folded_.resize(keys_.back().offset);
                 keys_.pop_back();
             }
         }
@@ -261,7 +245,11 @@ void Gazetteer::addKey(const char* utf8, std::size_t length, bool alternate) {
         folded_.resize(offset);
         return;
     }
-    keys_.push_back({std::uint32_t(offset), std::uint16_t(folded), alternate});
+    // A line end after each key: no match runs from one key into the next, and the key's
+    // first word starts after it like any other.
+    folded_.push_back('\n');
+    keys_.push_back({std::uint32_t(offset), std::uint16_t(folded), alternate,
+                     std::uint32_t(places_.size() - 1)});
 }
 
 std::vector<int> Gazetteer::Search(const QString& query, int limit) const {
@@ -270,23 +258,36 @@ std::vector<int> Gazetteer::Search(const QString& query, int limit) const {
     if (folded.empty() || limit <= 0) {
         return found;
     }
-    // Places come most populous first: the first `limit` of each rank are its best.
-    std::array<std::vector<int>, 3> ranks;
+    // Keys lie in place order and places most populous first, so the matches come in that
+    // order too: the first `limit` places of each rank are its best.
     const std::size_t wanted = std::size_t(limit);
-    for (std::size_t p = 0; p < places_.size() && ranks[0].size() < wanted; ++p) {
-        const std::size_t end = p + 1 < places_.size() ? places_[p + 1].firstKey : keys_.size();
-        int best = 3;
-        for (std::size_t k = places_[p].firstKey; k < end && best > 0; ++k) {
-            const Key& key = keys_[k];
-            const Match match = matchIn(folded_.data() + key.offset, key.length, folded);
-            if (match != None) {
-                best = std::min(best, key.alternate ? 2 : int(match));
-            }
+    std::array<std::vector<int>, 3> ranks;
+    int place = -1;
+    std::size_t best = ranks.size();
+    const auto settle = [&] {
+        if (best < ranks.size() && ranks[best].size() < wanted) {
+            ranks[best].push_back(place);
         }
-        if (best < 3 && ranks[std::size_t(best)].size() < wanted) {
-            ranks[std::size_t(best)].push_back(int(p));
+    };
+    const std::string_view keys(folded_);
+    for (std::size_t at = keys.find(folded);
+         at != std::string_view::npos && ranks[0].size() < wanted; at = keys.find(folded, at + 1)) {
+        if (!startsWord(folded_.data(), at)) {
+            continue;
+        }
+        const auto key = std::prev(std::upper_bound(
+            keys_.begin(), keys_.end(), at,
+            [](std::size_t position, const Key& k) { return position < k.offset; }));
+        const std::size_t rank = key->alternate ? 2 : at == key->offset ? 0 : 1;
+        if (int(key->place) != place) {
+            settle();
+            place = int(key->place);
+            best = rank;
+        } else {
+            best = std::min(best, rank);
         }
     }
+    settle();
     for (const std::vector<int>& rank : ranks) {
         for (int p : rank) {
             if (found.size() < wanted) {

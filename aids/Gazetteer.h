@@ -57,13 +57,14 @@ private:
         std::uint16_t zone;
         std::int16_t latitude;
         std::int16_t longitude;
-        std::uint32_t firstKey; // keys of the place are firstKey up to the next place's
     };
-    // A folded name in keys_; `alternate` is set for alternate names.
+    // A folded name in folded_, each followed by a line end; `alternate` is set for
+    // alternate names.
     struct Key {
         std::uint32_t offset;
         std::uint16_t length;
         bool alternate;
+        std::uint32_t place;
     };
     void addKey(const char* utf8, std::size_t length, bool alternate);
 

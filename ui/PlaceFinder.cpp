@@ -14,11 +14,11 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdlib>
 
@@ -115,7 +115,12 @@ void PlaceFinder::setClock(std::function<QDateTime()> now, std::function<QTimeZo
 }
 
 void PlaceFinder::createControls(QWidget* window) {
-    cmdNow = new QPushButton(QStringLiteral("&Now"), window);
+    // A compact button: the date row must not widen the window beyond what it needs for
+    // its other rows.
+    cmdNow = new QToolButton(window);
+    cmdNow->setText(QStringLiteral("&Now"));
+    cmdNow->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    cmdNow->setFocusPolicy(Qt::StrongFocus);
     cmdNow->setObjectName(QStringLiteral("cmdNow"));
     cmdNow->setAccessibleName(QStringLiteral("Now"));
     cmdNow->setToolTip(QStringLiteral("Fill the date and time with the present moment"));
@@ -138,7 +143,7 @@ void PlaceFinder::createControls(QWidget* window) {
 }
 
 // Now comes right after the year. The window lays its own order again when first shown,
-// which leaves Now out: it is put back once that is done.
+// which leaves Now out: it is put back each time the window is shown.
 void PlaceFinder::placeTabOrder() {
     QWidget::setTabOrder(cboYear, cmdNow);
     QWidget::setTabOrder(cmdNow, cboHH);
@@ -150,7 +155,7 @@ void PlaceFinder::connectControls(QWidget* window) {
     connect(txtMCity, &QLineEdit::textEdited, this, &PlaceFinder::txtMCity_Change);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceFinder::suggestion_Click);
-    connect(cmdNow, &QPushButton::clicked, this, &PlaceFinder::cmdNow_Click);
+    connect(cmdNow, &QToolButton::clicked, this, &PlaceFinder::cmdNow_Click);
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
         connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::dateOrTime_Change);
     }
@@ -172,8 +177,9 @@ void PlaceFinder::connectControls(QWidget* window) {
 bool PlaceFinder::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtMCity && event->type() == QEvent::FocusIn) {
         txtMCity_GotFocus();
-    } else if (watched == window_ && event->type() == QEvent::Show) {
-        QTimer::singleShot(0, this, &PlaceFinder::placeTabOrder);
+    } else if (watched == window_ && event->type() == QEvent::ShowToParent) {
+        // Sent once the window's own show handling has laid its order.
+        placeTabOrder();
     }
     return QObject::eventFilter(watched, event);
 }

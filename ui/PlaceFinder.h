@@ -18,7 +18,7 @@ class QCompleter;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
-class QPushButton;
+class QToolButton;
 class QRadioButton;
 class QStandardItemModel;
 
@@ -89,7 +89,7 @@ private:
 
     QStandardItemModel* suggestions_ = nullptr;
     QCompleter* completer_ = nullptr;
-    QPushButton* cmdNow = nullptr;
+    QToolButton* cmdNow = nullptr;
     QLabel* lblZoneName = nullptr;
 
     QLineEdit* txtMCity = nullptr;

@@ -69,6 +69,7 @@ QStringList inputPanelOrder(bool east, bool north) {
             "cboMonth",
             "cboDate",
             "cboYear",
+            "cmdNow",
             "cboHH",
             "cboMM",
             "cboSS",

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,21 +60,30 @@ BENCHMARK(LoadBuiltInList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void SuggestionsPerKeystroke(benchmark::State& state) {
     const std::unique_ptr<Gazetteer> list = Gazetteer::Load(Gazetteer::BuiltInPath);
     const std::vector<QString> queries = typedQueries();
-    std::vector<double> milliseconds;
+    // Wall time is what the user waits; processor time is what other work on the machine
+    // disturbs far less.
+    std::vector<double> wall;
+    std::vector<std::pair<double, QString>> processor;
     for (auto _ : state) {
         for (const QString& query : queries) {
             const auto start = std::chrono::steady_clock::now();
+            const std::clock_t startClock = std::clock();
             benchmark::DoNotOptimize(list->Search(query, SuggestionLimit));
-            milliseconds.push_back(
+            processor.emplace_back(1000.0 * double(std::clock() - startClock) / CLOCKS_PER_SEC,
+                                   query);
+            wall.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());
         }
     }
-    std::sort(milliseconds.begin(), milliseconds.end());
+    std::sort(wall.begin(), wall.end());
+    std::sort(processor.begin(), processor.end());
+    const auto p99 = [](std::size_t n) { return n * 99 / 100; };
     state.counters["queries"] = double(queries.size());
-    state.counters["p50_ms"] = milliseconds[milliseconds.size() / 2];
-    state.counters["p99_ms"] = milliseconds[milliseconds.size() * 99 / 100];
-    state.counters["max_ms"] = milliseconds.back();
+    state.counters["p50_ms"] = wall[wall.size() / 2];
+    state.counters["p99_ms"] = wall[p99(wall.size())];
+    state.counters["cpu_p99_ms"] = processor[p99(processor.size())].first;
+    state.SetLabel("slowest: \"" + processor.back().second.toStdString() + "\"");
 }
 BENCHMARK(SuggestionsPerKeystroke)->Unit(benchmark::kMillisecond)->Iterations(5);
 

@@ -132,13 +132,6 @@ void PlaceFinder::createControls(QWidget* window) {
     lblZoneName->setTextFormat(Qt::PlainText);
     placeAfter(chkDST, lblZoneName);
 
-    suggestions_ = new QStandardItemModel(this);
-    completer_ = new QCompleter(suggestions_, this);
-    completer_->setWidget(txtMCity);
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(10);
-    completer_->popup()->setObjectName(QStringLiteral("lstPlaces"));
-    completer_->popup()->setAccessibleName(QStringLiteral("Places"));
     placeTabOrder();
 }
 
@@ -153,8 +146,6 @@ void PlaceFinder::connectControls(QWidget* window) {
     window->installEventFilter(this);
     txtMCity->installEventFilter(this);
     connect(txtMCity, &QLineEdit::textEdited, this, &PlaceFinder::txtMCity_Change);
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            &PlaceFinder::suggestion_Click);
     connect(cmdNow, &QToolButton::clicked, this, &PlaceFinder::cmdNow_Click);
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
         connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::dateOrTime_Change);
@@ -195,7 +186,18 @@ void PlaceFinder::txtMCity_GotFocus() {
     if (!list_) {
         // Told once, after the focus has settled; the lookup button's web search stays.
         QTimer::singleShot(0, this, [this] { notify(window_, UnreadableListNotice); });
+        return;
     }
+    // The suggestions' list is made here too, not with the window.
+    suggestions_ = new QStandardItemModel(this);
+    completer_ = new QCompleter(suggestions_, this);
+    completer_->setWidget(txtMCity);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setMaxVisibleItems(10);
+    completer_->popup()->setObjectName(QStringLiteral("lstPlaces"));
+    completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &PlaceFinder::suggestion_Click);
 }
 
 void PlaceFinder::txtMCity_Change(const QString& text) {

@@ -243,8 +243,10 @@ void PlaceFinder::suggestion_Click(const QModelIndex& index) {
     txtLonM->setText(QString::number(longitude % MinutesPerDegree));
     (place.longitudeMinutes < 0 ? optLong1 : optLong0)->setChecked(true);
     --writing_;
+    // The place takes charge of the zone even on an impossible date: the zone is written
+    // (and its name shown) once the date is one.
     chosen_ = Chosen{place.zone, place.longitudeMinutes};
-    zoneInCharge_ = false;
+    zoneInCharge_ = true;
     lblZoneName->clear();
     if (const std::optional<QDateTime> moment = listedMoment()) {
         writeZone(ZoneResolver::OffsetAt(QTimeZone(place.zone), moment->date(), moment->time()),

@@ -181,6 +181,16 @@ TEST_F(PlaceFinderTest, AnImpossibleDateLeavesTheZoneAsItIs) {
     EXPECT_TRUE(dst()) << "July's entry kept";
     control<QComboBox>("cboMonth")->setCurrentIndex(11);
     EXPECT_FALSE(dst()) << "still in charge: 31 December follows";
+
+    choose("kathmandu");
+    control<QComboBox>("cboMonth")->setCurrentIndex(3);
+    choose("madrid");
+    EXPECT_EQ(zone(), QStringLiteral("-5 -45")) << "chosen on 31 April: nothing written yet";
+    EXPECT_EQ(zoneName(), QString());
+    control<QComboBox>("cboMonth")->setCurrentIndex(4);
+    EXPECT_EQ(zone(), QStringLiteral("-1 0")) << "in charge from the first real date on";
+    EXPECT_TRUE(dst());
+    EXPECT_EQ(zoneName(), QStringLiteral("Europe/Madrid"));
 }
 
 TEST_F(PlaceFinderTest, OpeningASavedReadingForgetsThePlace) {

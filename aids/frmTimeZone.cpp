@@ -6,6 +6,7 @@
 #include "platform/Named.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -41,6 +42,12 @@ void frmTimeZone::createControls() {
     lstTimeZone->installEventFilter(this);
     lstTimeZone->viewport()->installEventFilter(this);
 
+    // A keyboard user picks with this button, or with Space on a selected row.
+    cmdPick = named(new QPushButton(QStringLiteral("&Use Zone"), this), "cmdPick",
+                    QStringLiteral("Use Zone"));
+    cmdPick->setAutoDefault(false);
+    connect(cmdPick, &QPushButton::clicked, this, &frmTimeZone::cmdPick_Click);
+
     cmdQuit =
         named(new QPushButton(QStringLiteral("&Quit"), this), "cmdQuit", QStringLiteral("Quit"));
     cmdQuit->setDefault(true);
@@ -50,7 +57,13 @@ void frmTimeZone::createControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(lstTimeZone, ListStretch);
-    layout->addWidget(cmdQuit);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addWidget(cmdPick, 1);
+    buttons->addWidget(cmdQuit, 1);
+    layout->addLayout(buttons);
+    setTabOrder(lstTimeZone, cmdPick);
+    setTabOrder(cmdPick, cmdQuit);
     resize(ClientWidth, ClientHeight);
 }
 
@@ -79,8 +92,12 @@ bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Only a double-click picks; Enter is the default button's.
+            // Enter is the default button's; picking is a double-click, Space or Use Zone.
             cmdQuit->click();
+            return true;
+        }
+        if (key == Qt::Key_Space && !lstTimeZone->selectedItems().isEmpty()) {
+            lstTimeZone_DblClick();
             return true;
         }
     }
@@ -95,6 +112,10 @@ void frmTimeZone::lstTimeZone_DblClick() {
         emit zonePicked(zone.hourValue, zone.minuteValue);
     }
     done(QDialog::Accepted);
+}
+
+void frmTimeZone::cmdPick_Click() {
+    lstTimeZone_DblClick();
 }
 
 void frmTimeZone::cmdQuit_Click() {

@@ -5,8 +5,9 @@
 class QListWidget;
 class QPushButton;
 
-// The time-zone picker: 71 named zones; a double-click on one reports its offset and closes.
-// Quit, Enter, Escape and the close box close it without a pick.
+// The time-zone picker: 71 named zones; a double-click on one, Space on the selected one or
+// Use Zone reports its offset and closes. Quit, Enter, Escape and the close box close it
+// without a pick.
 class frmTimeZone : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ protected:
 
 private slots:
     void lstTimeZone_DblClick();
+    void cmdPick_Click();
     void cmdQuit_Click();
 
 private:
@@ -31,5 +33,6 @@ private:
     void Form_Load();
 
     QListWidget* lstTimeZone = nullptr;
+    QPushButton* cmdPick = nullptr;
     QPushButton* cmdQuit = nullptr;
 };

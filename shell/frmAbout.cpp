@@ -54,6 +54,11 @@ void frmAbout::createControls() {
     Label1 = named(new QLabel(about, this), "Label1", about);
     Label1->setWordWrap(true);
 
+    const QString places = QStringLiteral("The list of places is made from GeoNames "
+                                          "(geonames.org), licensed under CC BY 4.0.");
+    lblPlaces = named(new QLabel(places, this), "lblPlaces", places);
+    lblPlaces->setWordWrap(true);
+
     const QString home = QStringLiteral("Click here to visit ") + modHelp::MainSite();
     lblHomePage = named(new ClickableLabel(home, this), "lblHomePage", home);
 
@@ -83,6 +88,7 @@ void frmAbout::createControls() {
     auto* column = new QVBoxLayout(this);
     column->addLayout(head);
     column->addWidget(Label1);
+    column->addWidget(lblPlaces);
     column->addWidget(lblHomePage);
     column->addWidget(Label3);
     column->addWidget(lblCobrand, 0, Qt::AlignRight);

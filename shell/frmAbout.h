@@ -26,6 +26,7 @@ private:
     QLabel* Picture1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* lblPlaces = nullptr; // credit of the list of places
     ClickableLabel* lblHomePage = nullptr;
     QLabel* Label3 = nullptr;
     ClickableLabel* lblCobrand = nullptr;

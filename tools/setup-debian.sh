@@ -8,7 +8,7 @@ packages=(
     build-essential cmake ninja-build clang
     qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core tzdata
     xvfb xauth xdotool x11-utils dbus imagemagick time
     desktop-file-utils appstream file
     shared-mime-info xdg-utils libfile-mimeinfo-perl

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ClickableLabel.h"
+#include "PlaceFinder.h"
 #include "ResultTexts.h"
 
 #include "ProgramInfo.h"
@@ -31,6 +32,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QLatin1String(ProgramInfo::Title));
     createControls();
     Form_Load();
+    placeFinder_ = new PlaceFinder(this);
 }
 
 void frmMain::createControls() {

@@ -21,6 +21,7 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+class PlaceFinder;
 namespace platform {
 struct SaveFileRequest;
 }
@@ -192,4 +193,7 @@ private:
 
     // Outside both panels
     QPushButton* cmdOpen = nullptr;
+
+    // Suggests places as the City box is typed into and fills the place and its zone.
+    PlaceFinder* placeFinder_ = nullptr;
 };

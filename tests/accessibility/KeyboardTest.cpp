@@ -71,6 +71,7 @@ QStringList inputPanelOrder(bool east, bool north) {
             "cboMonth",
             "cboDate",
             "cboYear",
+            "cmdNow",
             "cboHH",
             "cboMM",
             "cboSS",
@@ -189,13 +190,13 @@ TEST(Keyboard, TzHelpOpensThePickerFromTheKeyboardWhichTabsAndQuitsByItsAccessKe
                              [&](QWidget& picker) {
                                  EXPECT_EQ(picker.objectName(), QStringLiteral("frmTimeZone"));
                                  chain = tabWalk(
-                                     picker.findChild<QWidget*>(QStringLiteral("lstTimeZone")), 2);
+                                     picker.findChild<QWidget*>(QStringLiteral("lstTimeZone")), 3);
                                  accessKey(QApplication::focusWidget(), Qt::Key_Q,
                                            [&] { return !picker.isVisible(); });
                                  closedByAccessKey = !picker.isVisible();
                              },
                              "TZ Help");
-        EXPECT_EQ(line(chain), "lstTimeZone, cmdQuit, lstTimeZone");
+        EXPECT_EQ(line(chain), "lstTimeZone, cmdPick, cmdQuit, lstTimeZone");
         EXPECT_TRUE(closedByAccessKey) << "Alt+Q is Quit";
     }
     EXPECT_TRUE(shell.control<QLineEdit>("txtZoneHour")->text().isEmpty()) << "nothing picked";

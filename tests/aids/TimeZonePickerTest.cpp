@@ -19,6 +19,7 @@ struct Picker {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         list = dialog.findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
         quit = dialog.findChild<QPushButton*>(QStringLiteral("cmdQuit"));
+        pick = dialog.findChild<QPushButton*>(QStringLiteral("cmdPick"));
     }
     void doubleClickRow(int row) {
         QListWidgetItem* item = list->item(row);
@@ -29,6 +30,7 @@ struct Picker {
     frmTimeZone dialog;
     QListWidget* list = nullptr;
     QPushButton* quit = nullptr;
+    QPushButton* pick = nullptr;
     QSignalSpy picks{&dialog, &frmTimeZone::zonePicked};
 };
 
@@ -46,16 +48,20 @@ TEST(TimeZonePicker, ControlsAndCaption) {
     EXPECT_FALSE(p.list->isSortingEnabled());
 }
 
-TEST(TimeZonePicker, ListAboveFullWidthQuitButton) {
+TEST(TimeZonePicker, ListAboveUseZoneAndQuitButtons) {
     Picker p;
+    ASSERT_NE(p.pick, nullptr);
     const QRect client = p.dialog.rect();
     EXPECT_GE(client.width(), 300);
     EXPECT_GE(client.height(), 200);
     EXPECT_EQ(p.list->geometry().top(), 0);
     EXPECT_EQ(p.list->width(), client.width());
-    EXPECT_EQ(p.quit->width(), client.width());
+    EXPECT_EQ(p.pick->geometry().left(), 0);
+    EXPECT_EQ(p.quit->geometry().right(), client.right());
+    EXPECT_EQ(p.pick->geometry().top(), p.quit->geometry().top()) << "side by side";
     EXPECT_EQ(p.quit->geometry().bottom(), client.bottom());
     EXPECT_LE(p.list->geometry().bottom(), p.quit->geometry().top());
+    EXPECT_EQ(p.pick->nextInFocusChain(), p.quit) << "Use Zone right before Quit";
     EXPECT_GT(p.list->height(), client.height() * 8 / 10) << "about nine tenths of the height";
 }
 
@@ -154,6 +160,46 @@ TEST(TimeZonePicker, DoubleClickWithoutSelectionClosesWithoutPick) {
     QTest::mouseDClick(p.list->viewport(), Qt::LeftButton, {}, QPoint(10, last.bottom() + 10));
     EXPECT_EQ(p.picks.count(), 0);
     EXPECT_FALSE(p.dialog.isVisible());
+}
+
+TEST(TimeZonePicker, SpaceAndUseZonePickAsADoubleClickDoes) {
+    const struct {
+        const char* name;
+        std::function<void(Picker&)> act;
+        int picks;
+    } rows[] = {
+        {"Space on the selected row", [](Picker& p) { QTest::keyClick(p.list, Qt::Key_Space); }, 1},
+        {"Use Zone button", [](Picker& p) { QTest::mouseClick(p.pick, Qt::LeftButton); }, 1},
+        {"Use Zone without a selection closes without a pick",
+         [](Picker& p) {
+             p.list->clearSelection();
+             QTest::mouseClick(p.pick, Qt::LeftButton);
+         },
+         0},
+    };
+    for (const auto& row : rows) {
+        Picker p;
+        p.list->setFocus();
+        p.list->setCurrentRow(34);
+        row.act(p);
+        ASSERT_EQ(p.picks.count(), row.picks) << row.name;
+        if (row.picks == 1) {
+            EXPECT_EQ(p.picks.at(0).at(0).toInt(), -5) << row.name;
+            EXPECT_EQ(p.picks.at(0).at(1).toInt(), -30) << row.name;
+        }
+        EXPECT_FALSE(p.dialog.isVisible()) << row.name;
+    }
+}
+
+TEST(TimeZonePicker, SpaceWithoutASelectionSelectsAndStaysOpen) {
+    Picker p;
+    p.list->setFocus();
+    p.list->setCurrentRow(34, QItemSelectionModel::NoUpdate);
+    ASSERT_TRUE(p.list->selectedItems().isEmpty());
+    QTest::keyClick(p.list, Qt::Key_Space);
+    EXPECT_EQ(p.picks.count(), 0);
+    EXPECT_TRUE(p.dialog.isVisible());
+    EXPECT_EQ(p.list->selectedItems().size(), 1);
 }
 
 TEST(TimeZonePicker, KeysAndQuitCloseWithoutPick) {

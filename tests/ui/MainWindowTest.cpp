@@ -114,10 +114,10 @@ QStringList tabChain(QWidget* first, const QStringList& names) {
 }
 
 const QStringList KeyboardOrder = {
-    "txtName",    "cboMonth", "cboDate", "cboYear",  "cboHH",         "cboMM",
-    "cboSS",      "txtLonD",  "txtLonM", "optLong0", "optLong1",      "txtLatD",
-    "txtLatM",    "optLat0",  "optLat1", "txtMCity", "txtMState",     "txtMCountry",
-    "cmdBrowser", "cmdRashi", "cmdOpen", "chkDST",   "txtZoneMinute", "txtZoneHour"};
+    "txtName", "cboMonth", "cboDate",       "cboYear",    "cmdNow",      "cboHH",      "cboMM",
+    "cboSS",   "txtLonD",  "txtLonM",       "optLong0",   "optLong1",    "txtLatD",    "txtLatM",
+    "optLat0", "optLat1",  "txtMCity",      "txtMState",  "txtMCountry", "cmdBrowser", "cmdRashi",
+    "cmdOpen", "chkDST",   "txtZoneMinute", "txtZoneHour"};
 
 TEST_F(MainWindow, TabOrderFollowsTheFormFromNameToZoneHours) {
     EXPECT_EQ(tabChain(control<QWidget>("txtName"), KeyboardOrder), KeyboardOrder);

@@ -96,4 +96,10 @@ std::optional<std::int16_t> ToZoneMagnitude(const QString& text) {
     return static_cast<std::int16_t>(*value < 0 ? -*value : *value);
 }
 
+ZoneDirection ZoneDirectionOf(const QString& zoneHour, const QString& zoneMinute) {
+    const std::int16_t hour = ToInt16(zoneHour).value_or(0);
+    const std::int16_t minute = ToInt16(zoneMinute).value_or(0);
+    return hour < 0 || (hour == 0 && minute < 0) ? ZoneDirection::Ahead : ZoneDirection::None;
+}
+
 } // namespace NumberText

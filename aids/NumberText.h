@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ReadingInput.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -29,5 +31,12 @@ std::optional<std::int16_t> ToInt16(const QString& text);
 // as 0. Nothing when the text is no number or its magnitude does not fit 16 bits (so
 // -32768 fails).
 std::optional<std::int16_t> ToZoneMagnitude(const QString& text);
+
+// The direction the two zone boxes give the zone.
+// Given: the texts of the hour and the minute box.
+// Returns: Ahead when the hour value, as the number reader reads it, is below 0, or is 0
+// while the minute value is below 0; None otherwise. An empty box counts as 0, and so does
+// one that gives no number (the checks refuse it before any reading).
+ZoneDirection ZoneDirectionOf(const QString& zoneHour, const QString& zoneMinute);
 
 } // namespace NumberText

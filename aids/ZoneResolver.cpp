@@ -59,17 +59,9 @@ std::optional<LocalOffset> OffsetAt(const QTimeZone& zone, QDate date, QTime tim
 std::optional<int> EngineOffsetMinutes(const ZoneEntry& entry, int longitudeMinutes) {
     const std::optional<std::int16_t> hours = NumberText::ToZoneMagnitude(entry.hour);
     const std::optional<std::int16_t> minutes = NumberText::ToZoneMagnitude(entry.minute);
-    const std::optional<std::int16_t> signedHour = NumberText::ToInt16(entry.hour);
-    const std::optional<std::int16_t> signedMinute = NumberText::ToInt16(entry.minute);
     if (!hours || !minutes) {
         return std::nullopt;
     }
-    // A minus sign on the hour, or on the minutes with hour 0, reads as ahead of universal
-    // time wherever the place lies; the engine reads a place east of Greenwich the same way,
-    // so such an entry is put to it as one. Otherwise the place's own hemisphere decides.
-    const bool signedAhead =
-        signedHour.value_or(0) < 0 || (signedHour.value_or(0) == 0 && signedMinute.value_or(0) < 0);
-    const int longitude = signedAhead ? MinutesPerHour : longitudeMinutes;
     ReadingInput input;
     input.month = 1;
     input.day = 1;
@@ -77,10 +69,12 @@ std::optional<int> EngineOffsetMinutes(const ZoneEntry& entry, int longitudeMinu
     input.hour = 12;
     input.zoneHours = *hours;
     input.zoneMinutes = *minutes;
-    input.longitudeDegrees = static_cast<std::int16_t>(std::abs(longitude) / MinutesPerHour);
-    input.longitudeMinutes = static_cast<std::int16_t>(std::abs(longitude) % MinutesPerHour);
-    input.longitudeOption = longitude > 0;
+    input.longitudeDegrees = static_cast<std::int16_t>(std::abs(longitudeMinutes) / MinutesPerHour);
+    input.longitudeMinutes = static_cast<std::int16_t>(std::abs(longitudeMinutes) % MinutesPerHour);
+    input.longitudeOption = longitudeMinutes > 0;
     input.daylightSaving = entry.daylightSaving;
+    // A minus sign sets the direction as it does for a reading; otherwise the hemisphere does.
+    input.zoneDirection = NumberText::ZoneDirectionOf(entry.hour, entry.minute);
     const modEphemeris::TimeBase time = modEphemeris::ComputeTimeBase(input);
     return static_cast<int>(std::lround((time.localHours - time.universalHours) * MinutesPerHour));
 }

@@ -4,6 +4,7 @@
 #include "platform/RunStep.h"
 #include "platform/Services.h"
 #include "ui/OpenUndo.h"
+#include "ui/PlaceFinder.h"
 #include "ui/ReadingFileEvents.h"
 #include "ui/RecentReadings.h"
 #include "ui/frmMain.h"
@@ -107,6 +108,10 @@ private:
 
 OpenUndo* Attach(frmMain& window) {
     auto* undo = new OpenUndo(window);
+    // The place chosen in the place finder lives outside the controls: undo keeps it too.
+    if (auto* finder = window.findChild<PlaceFinder*>()) {
+        finder->keepInUndo(*undo);
+    }
     new ReadingFileEvents(window);
 
     auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));

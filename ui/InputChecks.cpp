@@ -104,13 +104,7 @@ void FillReading(const FormEntries& e, ReadingInput& reading) {
     reading.daylightSaving = e.daylightSaving;
     reading.longitudeOption = e.east;
     reading.latitudeOption = e.south;
-    reading.zoneDirection = ZoneDirectionOf(e.zoneHour, e.zoneMinute);
-}
-
-ZoneDirection ZoneDirectionOf(const QString& zoneHour, const QString& zoneMinute) {
-    const std::int16_t hour = NumberText::ToInt16(zoneHour).value_or(0);
-    const std::int16_t minute = NumberText::ToInt16(zoneMinute).value_or(0);
-    return hour < 0 || (hour == 0 && minute < 0) ? ZoneDirection::Ahead : ZoneDirection::None;
+    reading.zoneDirection = NumberText::ZoneDirectionOf(e.zoneHour, e.zoneMinute);
 }
 
 } // namespace InputChecks

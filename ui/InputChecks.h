@@ -51,11 +51,4 @@ std::optional<Failure> FirstFailingCheck(const FormEntries& entries);
 // checks form all. The zone direction is written on every call, so none carries over.
 void FillReading(const FormEntries& entries, ReadingInput& reading);
 
-// The direction the two zone boxes give the zone.
-// Given: the texts of the hour and the minute box.
-// Returns: Ahead when the hour value, as the number reader reads it, is below 0, or is 0
-// while the minute value is below 0; None otherwise. An empty box counts as 0, and so does
-// one that gives no number (the checks refuse it before any reading).
-ZoneDirection ZoneDirectionOf(const QString& zoneHour, const QString& zoneMinute);
-
 } // namespace InputChecks

@@ -1,5 +1,7 @@
 #include "PlaceFinder.h"
 
+#include "OpenUndo.h"
+
 #include "frmMain.h"
 
 #include "aids/NumberText.h"
@@ -345,6 +347,29 @@ bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offs
     zoneInCharge_ = chosen_.has_value();
     lblZoneName->setText(chosen_ ? QString::fromLatin1(chosen_->zone) : QString());
     return true;
+}
+
+void PlaceFinder::keepInUndo(OpenUndo& undo) {
+    undo.addPart(QStringLiteral("place"), {[this] { return state(); },
+                                           [this](const QVariant& kept) { restoreState(kept); }});
+}
+
+QVariant PlaceFinder::state() const {
+    if (!chosen_) {
+        return {};
+    }
+    return QVariantList{chosen_->zone, chosen_->longitudeMinutes, zoneInCharge_};
+}
+
+void PlaceFinder::restoreState(const QVariant& state) {
+    const QVariantList fields = state.toList();
+    if (fields.size() != 3) {
+        forgetPlace();
+        return;
+    }
+    chosen_ = Chosen{fields[0].toByteArray(), fields[1].toInt()};
+    zoneInCharge_ = fields[2].toBool();
+    lblZoneName->setText(zoneInCharge_ ? QString::fromLatin1(chosen_->zone) : QString());
 }
 
 void PlaceFinder::forgetPlace() {

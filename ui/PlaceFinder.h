@@ -7,11 +7,13 @@
 #include <QDateTime>
 #include <QObject>
 #include <QTimeZone>
+#include <QVariant>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
+class OpenUndo;
 class QCheckBox;
 class QComboBox;
 class QCompleter;
@@ -42,6 +44,10 @@ public:
     // The present moment and this computer's zone, for Now; tests replace them.
     void setClock(std::function<QDateTime()> now, std::function<QTimeZone()> localZone);
 
+    // "Undo Open" brings back the chosen place, and whether it was in charge of the zone
+    // boxes, with the inputs.
+    void keepInUndo(OpenUndo& undo);
+
     // The City box shows at most this many suggestions.
     static constexpr int SuggestionLimit = 30;
 
@@ -68,6 +74,10 @@ private:
     bool writeZone(const std::optional<ZoneResolver::LocalOffset>& offset, int longitudeMinutes,
                    bool announce);
     void forgetPlace();
+    // The chosen place and whether it is in charge of the zone boxes, as one value; null
+    // when no place is chosen.
+    QVariant state() const;
+    void restoreState(const QVariant& state);
     void releaseZone();
 
     QWidget* window_;

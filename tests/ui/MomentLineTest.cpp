@@ -1,5 +1,6 @@
 // The zone's direction from the zone boxes, and the moment line under the date line.
 #include "ui/MomentLine.h"
+#include "aids/NumberText.h"
 #include "ui/InputChecks.h"
 #include "ui/ReadingRecord.h"
 #include "ui/modNakshatraInformation.h"
@@ -41,7 +42,7 @@ TEST(ZoneDirectionOf, AMinusSignOnTheHourOrOnMinutesAloneMeansAhead) {
         {"", "", None, "both empty"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(InputChecks::ZoneDirectionOf(QLatin1String(c.hour), QLatin1String(c.minute)),
+        EXPECT_EQ(NumberText::ZoneDirectionOf(QLatin1String(c.hour), QLatin1String(c.minute)),
                   c.expected)
             << '"' << c.hour << "\" \"" << c.minute << "\": " << c.reason;
     }

@@ -3,6 +3,7 @@
 #include "tests/aids/SavedReadingFiles.h"
 #include "tests/ui/UiTestSupport.h"
 
+#include "ui/OpenUndo.h"
 #include "ui/PlaceFinder.h"
 
 #include <QAbstractItemView>
@@ -206,6 +207,22 @@ TEST_F(PlaceFinderTest, OpeningASavedReadingForgetsThePlace) {
     EXPECT_EQ(zone(), opened) << "the reading's zone stays";
 }
 
+TEST_F(PlaceFinderTest, UndoOpenBringsThePlaceBackInChargeOfTheZone) {
+    auto* undo = new OpenUndo(window);
+    finder()->keepInUndo(*undo);
+    setDate(2025, 1, 2);
+    choose("madrid");
+    const QString path = dir.filePath(QStringLiteral("reading.nak"));
+    ASSERT_TRUE(savedfiles::writeFile(path, savedfiles::fileBytes(savedfiles::FullReading)));
+    window.openReadingFile(path);
+    ASSERT_EQ(zoneName(), QString());
+    undo->undo();
+    EXPECT_EQ(zoneName(), QStringLiteral("Europe/Madrid"));
+    EXPECT_EQ(zone(), QStringLiteral("-1 0"));
+    control<QComboBox>("cboMonth")->setCurrentIndex(6);
+    EXPECT_TRUE(dst()) << "the zone follows the date again: summer time in July";
+}
+
 TEST_F(PlaceFinderTest, AZoneThatCannotBeEnteredIsSaidAndNotFilled) {
     setDate(2025, 1, 2);
     choose("attu");
@@ -260,7 +277,7 @@ TEST_F(PlaceFinderTest, AnUnreadableListIsToldOnceAndTheWebSearchStays) {
     control<QLineEdit>("txtMCountry")->setText(QStringLiteral("Spain"));
     QTest::mouseClick(control("cmdBrowser"), Qt::LeftButton);
     ASSERT_EQ(fakes.webSearch.searches.size(), 1u);
-    EXPECT_EQ(fakes.webSearch.searches[0].first,
+    EXPECT_EQ(fakes.webSearch.searches[0],
               QStringLiteral("madridmadrid Madrid Spain Latitude Longitude"));
 }
 

@@ -1,6 +1,7 @@
 #include "ModalWindows.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QList>
 #include <QPointer>
 
@@ -59,6 +60,17 @@ void deleteWhenModalsEnd(QObject* object) {
 
 bool modalRunning() {
     return runningModals > 0;
+}
+
+std::optional<QString> runFileDialog(QFileDialog& dialog) {
+    if (runModal(dialog) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.size() != 1 || chosen.front().isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen.front();
 }
 
 } // namespace platform

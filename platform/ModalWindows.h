@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 class QDialog;
+class QFileDialog;
 class QObject;
 
 namespace platform {
@@ -13,6 +18,9 @@ namespace platform {
 
 // Shows `dialog` modal and returns its result code when it closes.
 int runModal(QDialog& dialog);
+
+// Shows a file dialog modal through runModal: the one file chosen, or nothing on Cancel.
+std::optional<QString> runFileDialog(QFileDialog& dialog);
 
 // Deletes `object` from the event loop (deleteLater) once no modal window runs: at once when
 // none does, else when the last one has closed. Asking twice deletes it once.

@@ -57,14 +57,7 @@ class QtOpenFileDialog final : public OpenFileDialog {
 public:
     std::optional<QString> chooseFile(QWidget* parent, const OpenFileRequest& request) override {
         RefusingFileDialog dialog(parent, request);
-        if (runModal(dialog) != QDialog::Accepted) {
-            return std::nullopt;
-        }
-        const QStringList chosen = dialog.selectedFiles();
-        if (chosen.size() != 1 || chosen.front().isEmpty()) {
-            return std::nullopt;
-        }
-        return chosen.front();
+        return runFileDialog(dialog);
     }
 };
 

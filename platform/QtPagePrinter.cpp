@@ -1,3 +1,4 @@
+#include "ModalWindows.h"
 #include "Production.h"
 
 #include <QPainter>
@@ -20,7 +21,7 @@ public:
         // One page: no range, selection or copies to collate.
         dialog.setOptions(QAbstractPrintDialog::PrintToFile |
                           QAbstractPrintDialog::PrintShowPageSize);
-        if (dialog.exec() != QDialog::Accepted) {
+        if (runModal(dialog) != QDialog::Accepted) {
             return PrintOutcome::Cancelled;
         }
         QPainter painter;

@@ -1,3 +1,4 @@
+#include "ModalWindows.h"
 #include "Production.h"
 
 #include <QFileDialog>
@@ -22,14 +23,7 @@ public:
                                  : request.filterName + QStringLiteral(" (") + request.pattern +
                                        QLatin1Char(')'));
         dialog.selectFile(request.suggestedPath);
-        if (dialog.exec() != QDialog::Accepted) {
-            return std::nullopt;
-        }
-        const QStringList chosen = dialog.selectedFiles();
-        if (chosen.size() != 1 || chosen.front().isEmpty()) {
-            return std::nullopt;
-        }
-        return chosen.front();
+        return runFileDialog(dialog);
     }
 };
 

@@ -165,6 +165,11 @@ struct Candidate {
 
 std::vector<Candidate> socketsIn(const QString& folder) {
     std::vector<Candidate> found;
+    // No folder (no private runtime folder could be had) means no copies to ask: an empty
+    // name would be read as the working folder, and its sockets could be anybody's.
+    if (folder.isEmpty()) {
+        return found;
+    }
     const QDir dir(folder);
     // Filtered by hand: a name pattern would compile a regular expression.
     for (const QString& name : dir.entryList(QDir::System | QDir::Hidden | QDir::Files)) {

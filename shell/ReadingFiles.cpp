@@ -108,6 +108,7 @@ private:
 
 OpenUndo* Attach(frmMain& window) {
     auto* undo = new OpenUndo(window);
+    window.keepInUndo(*undo);
     // The place chosen in the place finder lives outside the controls: undo keeps it too.
     if (auto* finder = window.findChild<PlaceFinder*>()) {
         finder->keepInUndo(*undo);

@@ -25,9 +25,9 @@ OfferArea* AttachShell(frmMain& window) {
     const MainMenus::ReadingEntries entries = MainMenus::InstallMenus(
         window, [&window] { frmAbout::showModal(&window); },
         {[&window] { window.mnuPrint_Click(); }, [&window] { window.mnuExportPdf_Click(); }});
-    QObject::connect(&window, &frmMain::readingShown, entries.print, [entries] {
-        entries.print->setEnabled(true);
-        entries.exportPdf->setEnabled(true);
+    QObject::connect(&window, &frmMain::shareableChanged, entries.print, [entries](bool on) {
+        entries.print->setEnabled(on);
+        entries.exportPdf->setEnabled(on);
     });
     ReadingFiles::Attach(window);
     ClickableLabel* banner = MainMenus::InstallBanner(*window.bannerArea());

@@ -1,10 +1,11 @@
 #include "ReadingReport.h"
 
-#include "NakshatraTables.h"
 #include "MomentLine.h"
+#include "NakshatraTables.h"
 #include "ResultTexts.h"
 
 #include "ProgramInfo.h"
+#include "engine/modEphemeris.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -103,6 +104,23 @@ double layOut(QPainter& painter, const QRect& page, const Report& report, const 
     return std::max(y - page.top(), picture.isNull() ? 0.0 : pictureSize.height());
 }
 
+// The zone as entered, with the direction the reading took it in: "1:00 ahead of universal
+// time, no daylight saving". The engine's own time values say which way it ran before
+// daylight saving.
+QString zoneText(const ReadingInput& reading) {
+    ReadingInput standard = reading;
+    standard.daylightSaving = false;
+    const modEphemeris::TimeBase time = modEphemeris::ComputeTimeBase(standard);
+    QString text = ReadingDetails::ClockText(reading.zoneHours, reading.zoneMinutes);
+    if (time.localHours > time.universalHours) {
+        text += QStringLiteral(" ahead of universal time");
+    } else if (time.localHours < time.universalHours) {
+        text += QStringLiteral(" behind universal time");
+    }
+    return text + (reading.daylightSaving ? QStringLiteral(", daylight saving")
+                                          : QStringLiteral(", no daylight saving"));
+}
+
 } // namespace
 
 Report MakeReport(const ReadingInput& reading, const Place& place,
@@ -114,9 +132,7 @@ Report MakeReport(const ReadingInput& reading, const Place& place,
             placeParts << part.trimmed();
         }
     }
-    const QString zone = ReadingDetails::ClockText(reading.zoneHours, reading.zoneMinutes) +
-                         (reading.daylightSaving ? QStringLiteral(", daylight saving")
-                                                 : QStringLiteral(", no daylight saving"));
+    const QString zone = zoneText(reading);
     const QString coordinates =
         degreesText(reading.longitudeDegrees, reading.longitudeMinutes,
                     reading.longitudeOption ? QStringLiteral("East") : QStringLiteral("West")) +

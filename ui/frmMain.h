@@ -21,6 +21,7 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+class OpenUndo;
 class PlaceFinder;
 namespace platform {
 struct SaveFileRequest;
@@ -73,6 +74,8 @@ public slots:
     void cmdCopy_Click();
     void mnuPrint_Click();
     void mnuExportPdf_Click();
+    // "Undo Open" brings back the reading that Copy, Print and Export give, with the panel.
+    void keepInUndo(OpenUndo& undo);
 
 signals:
     // A saved reading has been read and its lines are about to replace the inputs.
@@ -81,8 +84,9 @@ signals:
     void savedReadingOpened(const QString& path);
     // The inputs have been saved as a reading.
     void readingSaved(const QString& path);
-    // A reading is on the result panel, ready to be copied, printed or exported.
-    void readingShown();
+    // Whether a reading is on the result panel, ready to be copied, printed or exported:
+    // true after each reading, and again whenever Undo Open changes it.
+    void shareableChanged(bool shareable);
     // The window is closing (File > Exit, the close box or the system menu).
     void closing();
 

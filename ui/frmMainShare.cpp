@@ -2,6 +2,7 @@
 // Export as PDF, and the result panel's keys.
 #include "frmMain.h"
 
+#include "OpenUndo.h"
 #include "ReadingDetails.h"
 #include "ReadingRecord.h"
 #include "ReadingReport.h"
@@ -24,6 +25,8 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -95,7 +98,22 @@ void frmMain::showDetails() {
                                         {txtMCity->text(), txtMState->text(), txtMCountry->text()},
                                         shown, details, QLocale());
     cmdCopy->setEnabled(true);
-    emit readingShown();
+    emit shareableChanged(true);
+}
+
+void frmMain::keepInUndo(OpenUndo& undo) {
+    // The report is kept beside the part rather than in the snapshot's variant.
+    auto kept = std::make_shared<std::optional<ReadingReport::Report>>();
+    undo.addPart(QStringLiteral("report"), {[this, kept] {
+                                                *kept = report_;
+                                                return QVariant(true);
+                                            },
+                                            [this, kept](const QVariant&) {
+                                                report_ = *kept;
+                                                lblCaution->setHidden(lblCaution->text().isEmpty());
+                                                cmdCopy->setEnabled(report_.has_value());
+                                                emit shareableChanged(report_.has_value());
+                                            }});
 }
 
 void frmMain::cmdCopy_Click() {

@@ -80,6 +80,20 @@ TEST(Handover, NobodyListeningMeansNoReceiver) {
               HandoverOutcome::NoReceiver);
 }
 
+// Without a private runtime folder the folder's name is empty; that is never read as the
+// working folder, whose sockets could be anybody's.
+TEST(Handover, NoFolderMeansNoReceiver) {
+    QTemporaryDir folder;
+    Peers peers;
+    QProcess* copy = peers.start("take", folder.path());
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    EXPECT_EQ(HandOverPath(QString(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::NoReceiver);
+    QDir::setCurrent(before);
+    EXPECT_FALSE(copy->waitForReadyRead(200)) << "the copy in the working folder is not asked";
+}
+
 TEST(Handover, TheEarliestCopyTakesThePath) {
     QTemporaryDir folder;
     Peers peers;

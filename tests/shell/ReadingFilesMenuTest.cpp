@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -134,6 +135,18 @@ TEST_F(ReadingFilesMenu, UndoOpenFollowsTheOpenAndTheEdits) {
     window.openReadingFile(dir.filePath(QStringLiteral("r.nak")));
     QTest::keyClick(name, Qt::Key_A);
     EXPECT_FALSE(action("mnuUndoOpen")->isEnabled()) << "typing is an edit";
+}
+
+// Undoing the open of the first reading leaves nothing to copy, print or export.
+TEST_F(ReadingFilesMenu, UndoOpenTakesBackWhatCopyPrintAndExportGive) {
+    window.openReadingFile(writeReading(QStringLiteral("r.nak")));
+    auto* copy = window.findChild<QPushButton*>(QStringLiteral("cmdCopy"));
+    ASSERT_TRUE(copy->isEnabled());
+    ASSERT_TRUE(action("mnuPrint")->isEnabled());
+    action("mnuUndoOpen")->trigger();
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_FALSE(action("mnuPrint")->isEnabled());
+    EXPECT_FALSE(action("mnuExportPdf")->isEnabled());
 }
 
 } // namespace

@@ -85,6 +85,39 @@ TEST(ReadingDetails, PositionChangeAndCaution) {
     }
 }
 
+// The summary's zone carries the direction the reading took it in, which the magnitudes in
+// the record do not show.
+TEST(ReadingReport, ZoneSaysWhichWayItRuns) {
+    struct Case {
+        const char* reason;
+        ReadingInput in;
+        QString zone;
+    };
+    ReadingInput madrid = reading(1, 7, 2025, 12, 0, 1, 0, false, 3, 42, false);
+    madrid.zoneDirection = ZoneDirection::Ahead;
+    const Case cases[] = {
+        {"a minus sign west of Greenwich", madrid,
+         QStringLiteral("1:00 ahead of universal time, no daylight saving")},
+        {"east by its hemisphere", reading(8, 15, 2010, 10, 30, 5, 30, true, 77, 13, false),
+         QStringLiteral("5:30 ahead of universal time, no daylight saving")},
+        {"west by its hemisphere", reading(7, 4, 2025, 12, 0, 5, 0, false, 74, 0, true),
+         QStringLiteral("5:00 behind universal time, daylight saving")},
+        {"no zone", reading(7, 4, 2025, 12, 0, 0, 0, false, 0, 7, true),
+         QStringLiteral("0:00, daylight saving")},
+    };
+    for (const auto& c : cases) {
+        const ReadingReport::Report report = ReadingReport::MakeReport(
+            c.in, {}, {}, ReadingDetails::DetailsOf(c.in, English), English);
+        QString zone;
+        for (const auto& item : report.items) {
+            if (item.caption == QStringLiteral("Time zone")) {
+                zone = item.text;
+            }
+        }
+        EXPECT_EQ(zone, c.zone) << c.reason;
+    }
+}
+
 TEST(ReadingReport, SummaryHoldsEveryPartInOrder) {
     const ReadingInput in = reading(7, 4, 2025, 12, 0, 0, 0, false, 0, 7, true);
     const ReadingReport::Report report = ReadingReport::MakeReport(

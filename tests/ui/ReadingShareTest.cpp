@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <functional>
 
@@ -72,7 +73,7 @@ public:
 TEST_F(ReadingShare, CopyGivesTheSummaryCapturedWhenCalculated) {
     auto* copy = control<QPushButton>("cmdCopy");
     EXPECT_FALSE(copy->isEnabled()) << "nothing to copy before the first reading";
-    QSignalSpy shown(&window, &frmMain::readingShown);
+    QSignalSpy shown(&window, &frmMain::shareableChanged);
     enterLondonReading(0);
     calculate();
     EXPECT_EQ(shown.count(), 1);
@@ -200,10 +201,14 @@ public:
 
 TEST_F(Keys, EnterClicksTheFocusedButtonOnly) {
     QPushButton button(QStringLiteral("&Go"));
+    QToolButton tool;
+    QCheckBox check;
     QPlainTextEdit notes;
     QLineEdit line;
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+    QObject::connect(&tool, &QToolButton::clicked, [&] { ++clicks; });
+    QObject::connect(&check, &QCheckBox::clicked, [&] { ++clicks; });
     struct Case {
         const char* reason;
         QWidget* target;
@@ -217,6 +222,8 @@ TEST_F(Keys, EnterClicksTheFocusedButtonOnly) {
         {"keypad Enter", &button, Qt::Key_Enter, Qt::KeypadModifier, false, 1},
         {"a held Enter clicks once", &button, Qt::Key_Return, Qt::NoModifier, true, 0},
         {"Ctrl+Enter is something else", &button, Qt::Key_Return, Qt::ControlModifier, false, 0},
+        {"Enter on a tool button such as Now", &tool, Qt::Key_Return, Qt::NoModifier, false, 1},
+        {"a check box keeps its keys", &check, Qt::Key_Return, Qt::NoModifier, false, 0},
         {"Enter in a text box", &line, Qt::Key_Return, Qt::NoModifier, false, 0},
         {"Enter in a multi-line box", &notes, Qt::Key_Return, Qt::NoModifier, false, 0},
     };

@@ -33,16 +33,14 @@ QAction* separator(QMenu& menu, QAction* before, const char* name) {
     return line;
 }
 
-// A settings store that fails leaves the list as it was.
 void remember(const QString& path) {
     if (path.isEmpty()) {
         return;
     }
-    try {
+    runStep([&] {
         RecentReadings::Store(
             RecentReadings::Added(RecentReadings::Load(), QFileInfo(path).absoluteFilePath()));
-    } catch (...) {
-    }
+    });
 }
 
 // The five recent entries, filled from the settings store each time the menu opens.

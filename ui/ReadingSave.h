@@ -22,8 +22,11 @@ SavedReading::Record RecordOf(const InputChecks::FormEntries& entries);
 // systems refuse in a name become "_".
 QString SuggestedFileName(const SavedReading::Record& record);
 
-// Saved readings end in a lower-case ".nak": the reader takes no other case.
+// Saved readings end in a lower-case ".nak": the reader takes no other case. The open and save
+// dialogs show them under one filter.
 inline const QString ReadingExtension = QStringLiteral(".nak");
+inline const QString ReadingFilterName = QStringLiteral("QV Starcall (*.nak)");
+inline const QString ReadingPattern = QStringLiteral("*.nak");
 
 // The chosen path with `extension` (e.g. ".nak") at its end, in the extension's own case: the
 // same extension in any other case is replaced, any other name gets it added.

@@ -63,7 +63,7 @@ QStringList Load() {
 void Store(const QStringList& list) {
     platform::SettingsStore& store = *platform::services().settings;
     for (int number = 1; number <= Limit; ++number) {
-        // A store that cannot be written keeps what it had; the list is then left as it was.
+        // A store that cannot be written keeps what it had; the entries after it are not tried.
         if (!store.write(application(), Section, key(number), list.value(number - 1))) {
             return;
         }

@@ -97,13 +97,14 @@ private:
     void Form_Load();
     // Applies the fifteen unscrambled lines of a saved reading to the input controls.
     void applySavedReading(const std::array<QString, 15>& lines);
-    // Steps 3 to 7 of an open: the extension check, reading, applying and calculating.
+    // An open once its path is known: the extension check, reading, applying and calculating.
     // Without the regular-file check the path is read as the reader reads any path.
     void openSavedReading(const QString& path, bool regularFileOnly);
     void fillReadingInput();
-    // Asks where to save, through the save dialog: the chosen path ends in `extension`, and
+    // Asks where to save, through the save dialog (a suggested name alone starts in the last
+    // folder saved to, else the documents folder): the chosen path ends in `extension`, and
     // replacing a file is asked first. No path on Cancel or No.
-    std::optional<QString> chooseSavePath(const platform::SaveFileRequest& request,
+    std::optional<QString> chooseSavePath(platform::SaveFileRequest request,
                                           const QString& extension);
 
     void createControls();

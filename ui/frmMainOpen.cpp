@@ -2,6 +2,8 @@
 // of a saved reading, from the open dialog or from outside it.
 #include "frmMain.h"
 
+#include "ReadingSave.h"
+
 #include "aids/SavedReading.h"
 #include "aids/frmTimeZone.h"
 #include "platform/MessageBox.h"
@@ -20,13 +22,12 @@
 
 namespace {
 
-// Saved readings carry this extension; the test is on the path's last three characters
-// and minds the case.
-const QString ReadingExtension = QStringLiteral("nak");
+// The extension test is on the path's last three characters and minds the case.
+const QString ReadingSuffix = ReadingSave::ReadingExtension.mid(1);
 
 platform::OpenFileRequest savedReadingRequest() {
-    return {QStringLiteral("Select the source file"), QStringLiteral("QV Starcall (*.nak)"),
-            QStringLiteral("*.nak"), ReadingExtension};
+    return {QStringLiteral("Select the source file"), ReadingSave::ReadingFilterName,
+            ReadingSave::ReadingPattern, ReadingSuffix};
 }
 
 // Selects the entry whose text is exactly the value; a value that is no entry leaves the
@@ -70,7 +71,7 @@ void frmMain::openReadingFile(const QString& path) {
 }
 
 void frmMain::openSavedReading(const QString& path, bool regularFileOnly) {
-    if (!path.endsWith(ReadingExtension, Qt::CaseSensitive)) {
+    if (!path.endsWith(ReadingSuffix, Qt::CaseSensitive)) {
         runStep([this] {
             platform::services().messages->notify(this, QStringLiteral("Please Check The File."),
                                                   platform::MessageIcon::Stop);

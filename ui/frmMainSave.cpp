@@ -46,8 +46,10 @@ bool confirmed(QWidget* parent, const QString& question) {
 
 } // namespace
 
-std::optional<QString> frmMain::chooseSavePath(const platform::SaveFileRequest& request,
+std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request,
                                                const QString& extension) {
+    // A suggested name alone starts in the last folder saved to, else the documents folder.
+    request.suggestedPath = QDir(startFolder()).filePath(request.suggestedPath);
     std::optional<QString> chosen;
     runStep([&] { chosen = platform::services().saveFile->chooseSaveFile(this, request); });
     if (!chosen) {
@@ -89,11 +91,10 @@ void frmMain::mnuSave_Click() {
         return;
     }
 
-    const std::optional<QString> path = chooseSavePath(
-        {QStringLiteral("Save Reading As"), QStringLiteral("QV Starcall (*.nak)"),
-         QStringLiteral("*.nak"),
-         QDir(startFolder()).filePath(ReadingSave::SuggestedFileName(savedRecord()))},
-        ReadingSave::ReadingExtension);
+    const std::optional<QString> path =
+        chooseSavePath({QStringLiteral("Save Reading As"), ReadingSave::ReadingFilterName,
+                        ReadingSave::ReadingPattern, ReadingSave::SuggestedFileName(savedRecord())},
+                       ReadingSave::ReadingExtension);
     if (!path) {
         return;
     }

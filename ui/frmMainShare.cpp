@@ -175,11 +175,9 @@ void frmMain::mnuExportPdf_Click() {
     if (!report_) {
         return;
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> path = chooseSavePath(
         {QStringLiteral("Export Reading as PDF"), QStringLiteral("PDF files (*.pdf)"),
-         QStringLiteral("*.pdf"),
-         QDir(documents).filePath(ReadingReport::ReportTitle() + QStringLiteral(".pdf"))},
+         QStringLiteral("*.pdf"), ReadingReport::ReportTitle() + QStringLiteral(".pdf")},
         QStringLiteral(".pdf"));
     if (!path) {
         return;

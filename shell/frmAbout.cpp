@@ -6,8 +6,8 @@
 #include "modHelp.h"
 
 #include "ProgramInfo.h"
-#include "platform/Named.h"
 #include "platform/ModalWindows.h"
+#include "platform/Named.h"
 #include "ui/ClickableLabel.h"
 
 #include <QFrame>

@@ -1,5 +1,6 @@
 #include "engine/MoonTerms.h"
 #include "engine/modEphemeris.h"
+#include "tests/engine/TestReadings.h"
 
 #include <gtest/gtest.h>
 
@@ -12,24 +13,7 @@ using namespace modEphemeris;
 
 namespace {
 
-// A reading as the main window would deliver it; latitude is left at zero unless a case
-// sets it.
-ReadingInput reading(int month, int day, int year, int hour, int minute, int zoneHours,
-                     int zoneMinutes, bool east, int lonDegrees, int lonMinutes, bool dst) {
-    ReadingInput in;
-    in.month = static_cast<std::int16_t>(month);
-    in.day = static_cast<std::int16_t>(day);
-    in.year = static_cast<std::int16_t>(year);
-    in.hour = static_cast<std::int16_t>(hour);
-    in.minute = static_cast<std::int16_t>(minute);
-    in.zoneHours = static_cast<std::int16_t>(zoneHours);
-    in.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    in.longitudeOption = east;
-    in.longitudeDegrees = static_cast<std::int16_t>(lonDegrees);
-    in.longitudeMinutes = static_cast<std::int16_t>(lonMinutes);
-    in.daylightSaving = dst;
-    return in;
-}
+using testreadings::reading;
 
 constexpr double AtSevenDecimals = 0.5e-7;
 constexpr double AtTenDecimals = 0.5e-10;

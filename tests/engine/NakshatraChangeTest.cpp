@@ -1,5 +1,6 @@
 #include "engine/NakshatraChange.h"
 #include "engine/modEphemeris.h"
+#include "tests/engine/TestReadings.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,7 @@ namespace chrono = std::chrono;
 
 namespace {
 
-ReadingInput reading(int month, int day, int year, int hour, int minute, int zoneHours,
-                     int zoneMinutes, bool east, int lonDegrees, int lonMinutes, bool dst) {
-    ReadingInput in;
-    in.month = static_cast<std::int16_t>(month);
-    in.day = static_cast<std::int16_t>(day);
-    in.year = static_cast<std::int16_t>(year);
-    in.hour = static_cast<std::int16_t>(hour);
-    in.minute = static_cast<std::int16_t>(minute);
-    in.zoneHours = static_cast<std::int16_t>(zoneHours);
-    in.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    in.longitudeOption = east;
-    in.longitudeDegrees = static_cast<std::int16_t>(lonDegrees);
-    in.longitudeMinutes = static_cast<std::int16_t>(lonMinutes);
-    in.daylightSaving = dst;
-    return in;
-}
+using testreadings::reading;
 
 // The moment of a reading as calendar minutes, and back: the scan walks real dates, as a
 // user typing each minute into the window would.

@@ -1,4 +1,5 @@
 #include "ui/ReadingDetails.h"
+#include "tests/engine/TestReadings.h"
 #include "tests/support/QStringPrinter.h"
 #include "ui/ReadingReport.h"
 
@@ -8,21 +9,12 @@
 
 namespace {
 
+// The shared test reading, with a name for the summary.
 ReadingInput reading(int month, int day, int year, int hour, int minute, int zoneHours,
                      int zoneMinutes, bool east, int lonDegrees, int lonMinutes, bool dst) {
-    ReadingInput in;
+    ReadingInput in = testreadings::reading(month, day, year, hour, minute, zoneHours, zoneMinutes,
+                                            east, lonDegrees, lonMinutes, dst);
     in.name = "Asha";
-    in.month = static_cast<std::int16_t>(month);
-    in.day = static_cast<std::int16_t>(day);
-    in.year = static_cast<std::int16_t>(year);
-    in.hour = static_cast<std::int16_t>(hour);
-    in.minute = static_cast<std::int16_t>(minute);
-    in.zoneHours = static_cast<std::int16_t>(zoneHours);
-    in.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    in.longitudeOption = east;
-    in.longitudeDegrees = static_cast<std::int16_t>(lonDegrees);
-    in.longitudeMinutes = static_cast<std::int16_t>(lonMinutes);
-    in.daylightSaving = dst;
     return in;
 }
 

@@ -10,11 +10,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <functional>
 
@@ -112,6 +114,17 @@ TEST_F(PlaceFinderTest, ChoosingByKeyboardFillsThePlaceAndItsZone) {
         EXPECT_EQ(zone(), QLatin1String(row.zone));
         EXPECT_EQ(dst(), row.dst);
         EXPECT_FALSE(zoneName().isEmpty()) << "the zone's name while it is in charge";
+        // The reading is read for the place's true moment: 12:00 there in universal time.
+        const QDateTime noon(QDate(row.year, row.month, 2), QTime(12, 0),
+                             QTimeZone(zoneName().toLatin1()));
+        control<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+        control<QPushButton>("cmdRashi")->click();
+        const QString moment = control<QLabel>("lblMoment")->text();
+        EXPECT_TRUE(moment.contains(QLatin1Char(' ') +
+                                    noon.toUTC().time().toString(QStringLiteral("HH:mm")) +
+                                    QStringLiteral(" UT")))
+            << moment.toStdString();
+        control<QPushButton>("cmdBack")->click();
     }
     EXPECT_EQ(text("txtMCountry"), QStringLiteral("Samoa"));
     EXPECT_TRUE(fakes.messages.shown.empty());

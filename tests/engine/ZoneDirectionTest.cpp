@@ -1,5 +1,6 @@
 // The zone's explicit direction, and the day number read back as a civil date.
 #include "engine/modEphemeris.h"
+#include "tests/engine/TestReadings.h"
 
 #include <gtest/gtest.h>
 
@@ -25,19 +26,9 @@ struct Place {
 };
 
 ReadingInput reading(Moment m, Zone z, Place p) {
-    ReadingInput in;
-    in.month = static_cast<std::int16_t>(m.month);
-    in.day = static_cast<std::int16_t>(m.day);
-    in.year = static_cast<std::int16_t>(m.year);
-    in.hour = static_cast<std::int16_t>(m.hour);
-    in.minute = static_cast<std::int16_t>(m.minute);
-    in.zoneHours = static_cast<std::int16_t>(z.hours);
-    in.zoneMinutes = static_cast<std::int16_t>(z.minutes);
+    ReadingInput in = testreadings::reading(m.month, m.day, m.year, m.hour, m.minute, z.hours,
+                                            z.minutes, p.east, p.degrees, p.minutes, z.dst);
     in.zoneDirection = z.direction;
-    in.daylightSaving = z.dst;
-    in.longitudeDegrees = static_cast<std::int16_t>(p.degrees);
-    in.longitudeMinutes = static_cast<std::int16_t>(p.minutes);
-    in.longitudeOption = p.east;
     return in;
 }
 

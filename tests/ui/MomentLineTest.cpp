@@ -1,6 +1,7 @@
 // The zone's direction from the zone boxes, and the moment line under the date line.
 #include "ui/MomentLine.h"
 #include "aids/NumberText.h"
+#include "tests/engine/TestReadings.h"
 #include "ui/InputChecks.h"
 #include "ui/ReadingRecord.h"
 #include "ui/modNakshatraInformation.h"
@@ -60,18 +61,9 @@ struct MomentCase {
 };
 
 ReadingInput readingOf(const MomentCase& c) {
-    ReadingInput r;
-    r.month = static_cast<std::int16_t>(c.month);
-    r.day = static_cast<std::int16_t>(c.day);
-    r.year = static_cast<std::int16_t>(c.year);
-    r.hour = static_cast<std::int16_t>(c.hour);
-    r.minute = static_cast<std::int16_t>(c.minute);
-    r.zoneHours = static_cast<std::int16_t>(c.zoneHours);
-    r.zoneMinutes = static_cast<std::int16_t>(c.zoneMinutes);
+    ReadingInput r = testreadings::reading(c.month, c.day, c.year, c.hour, c.minute, c.zoneHours,
+                                           c.zoneMinutes, c.east, c.longitude, 0, c.dst);
     r.zoneDirection = c.direction;
-    r.daylightSaving = c.dst;
-    r.longitudeOption = c.east;
-    r.longitudeDegrees = static_cast<std::int16_t>(c.longitude);
     return r;
 }
 

@@ -182,6 +182,10 @@ void frmReferFriend::layoutControls() {
     right->addWidget(lblGoToHome);
     // The design widths are floors; a larger font widens the columns beyond them.
     Frame6->setMinimumWidth(std::max(rightColumnWidth, Frame6->minimumSizeHint().width()));
+    // The wrapped text shows whole even at the column's least width, whatever the font.
+    const QMargins margins = right->contentsMargins();
+    Label3->setMinimumHeight(
+        Label3->heightForWidth(Frame6->minimumWidth() - margins.left() - margins.right()));
 
     auto* window = new QHBoxLayout(this);
     auto* leftHolder = new QWidget(this);

@@ -267,7 +267,11 @@ bool Gazetteer::parse() {
             start = end + 1;
         }
     }
-    return nextLine(line) == false || (line.isEmpty() && position >= text.size());
+    if (nextLine(line) && !(line.isEmpty() && position >= text.size())) {
+        return false;
+    }
+    indexCommaKeys();
+    return true;
 }
 
 void Gazetteer::addKey(const char* utf8, std::size_t length, bool alternate,
@@ -303,11 +307,12 @@ std::vector<int> Gazetteer::Search(const QString& query, int limit) const {
     const std::size_t comma = text.find(',');
     std::vector<Candidate> best;
     if (comma == std::string_view::npos) {
-        collect(text, {}, wanted, best);
+        collect(folded_, keys_, text, {}, wanted, best);
     } else {
-        collect(trimmed(text.substr(0, comma)), wordsOf(text.substr(comma + 1)), wanted, best);
+        collect(folded_, keys_, trimmed(text.substr(0, comma)), wordsOf(text.substr(comma + 1)),
+                wanted, best);
         // A few names hold a comma themselves ("Basford, Stoke-on-Trent").
-        collect(text, {}, wanted, best);
+        collect(commaFolded_, commaKeys_, text, {}, wanted, best);
     }
     for (const Candidate& c : best) {
         found.push_back(c.place);
@@ -319,7 +324,8 @@ std::vector<int> Gazetteer::Search(const QString& query, int limit) const {
 // at a word's start and that `narrowing` keeps. Keys lie in place order and places most
 // populous first, so once `best` is full and its last place outranks the population of the
 // next match, nothing later can enter.
-void Gazetteer::collect(std::string_view name, const std::vector<std::string_view>& narrowing,
+void Gazetteer::collect(std::string_view keys, const std::vector<Key>& keyList,
+                        std::string_view name, const std::vector<std::string_view>& narrowing,
                         std::size_t wanted, std::vector<Candidate>& best) const {
     if (name.empty()) {
         return;
@@ -347,14 +353,13 @@ void Gazetteer::collect(std::string_view name, const std::vector<std::string_vie
             best.pop_back();
         }
     };
-    const std::string_view keys(folded_);
     for (std::size_t at = keys.find(name); at != std::string_view::npos;
          at = keys.find(name, at + 1)) {
         if (!startsWord(keys, at)) {
             continue;
         }
         const auto key = std::prev(std::upper_bound(
-            keys_.begin(), keys_.end(), at,
+            keyList.begin(), keyList.end(), at,
             [](std::size_t position, const Key& k) { return position < k.offset; }));
         const int rank = key->alternate ? 2 : at == key->offset ? 0 : 1;
         const int keyScore = int(key->population) - RankPenalty[rank];
@@ -372,6 +377,19 @@ void Gazetteer::collect(std::string_view name, const std::vector<std::string_vie
         score = keyScore;
     }
     settle();
+}
+
+void Gazetteer::indexCommaKeys() {
+    for (std::size_t at = folded_.find(','); at != std::string::npos;) {
+        const Key& key = *std::prev(std::upper_bound(
+            keys_.begin(), keys_.end(), at,
+            [](std::size_t position, const Key& k) { return position < k.offset; }));
+        Key copy = key;
+        copy.offset = std::uint32_t(commaFolded_.size());
+        commaFolded_.append(folded_, key.offset, std::size_t(key.length) + 1);
+        commaKeys_.push_back(copy);
+        at = folded_.find(',', key.offset + key.length);
+    }
 }
 
 bool Gazetteer::narrowedTo(const Record& place,

@@ -85,14 +85,20 @@ private:
         int score;
     };
     void addKey(const char* utf8, std::size_t length, bool alternate, std::uint8_t population);
-    void collect(std::string_view name, const std::vector<std::string_view>& narrowing,
-                 std::size_t wanted, std::vector<Candidate>& best) const;
+    void collect(std::string_view keys, const std::vector<Key>& keyList, std::string_view name,
+                 const std::vector<std::string_view>& narrowing, std::size_t wanted,
+                 std::vector<Candidate>& best) const;
+    void indexCommaKeys();
     bool narrowedTo(const Record& place, const std::vector<std::string_view>& narrowing) const;
 
     QByteArray text_;
     std::vector<Record> places_;
     std::vector<Key> keys_;
     std::string folded_;
+    // The few keys that hold a comma, again: a query with a comma looks for a whole name
+    // among these only.
+    std::vector<Key> commaKeys_;
+    std::string commaFolded_;
     QStringList regions_;
     QStringList countries_;
     // Folded, for narrowing: each division; each country's name, a line end and its code.

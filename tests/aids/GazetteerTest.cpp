@@ -73,7 +73,6 @@ TEST(Gazetteer, SearchRanks) {
         {"accents in the query are ignored too", "zürı", {}},
         {"a spoken name with its accents", "sao paulo", {"São Paulo de Olivença"}},
         {"ł folds to l, without an ASCII name to help", "lodz mała", {"Łódź Mała"}},
-        {"styled capitals fold after decomposing", "𝐍𝐞𝐰 𝐘𝐨𝐫𝐤", {"New York City"}},
         {"a word inside a word is no match", "ork", {}},
         {"runs of spaces and outer spaces count as one", "  new   york ", {"New York City"}},
         {"a right-to-left mark is dropped", "mad\u200Frid", {"Madrid"}},
@@ -99,8 +98,6 @@ TEST(Gazetteer, SearchRanks) {
     EXPECT_EQ(names(*list, list->Search(QStringLiteral("y"), 2)),
               (QStringList{"New York City", "York"}))
         << "the limit keeps the best";
-    EXPECT_EQ(list->place(list->Search(QStringLiteral("york, pennsylvania"), 1).at(0)).region,
-              QStringLiteral("Pennsylvania"));
 }
 
 // Most names fold by the ASCII path when the list loads, and every query by the general
@@ -248,7 +245,6 @@ TEST(Gazetteer, BuiltInList) {
          {"San José, San José, Costa Rica: 9°56′ N 84°5′ W, America/Costa_Rica"}},
         {"santa cruz, california",
          {"Santa Cruz, California, United States: 36°58′ N 122°2′ W, America/Los_Angeles"}},
-        {"ℌamburg", {"Hamburg, Hamburg, Germany: 53°33′ N 10°0′ E, Europe/Berlin"}},
     };
     for (const auto& row : rows) {
         const std::vector<int> found = list->Search(QString::fromUtf8(row.query), 30);

@@ -358,32 +358,33 @@ void Gazetteer::collect(std::string_view keys, const std::vector<Key>& keyList,
         if (!startsWord(keys, at)) {
             continue;
         }
-        const auto key = std::prev(std::upper_bound(
-            keyList.begin(), keyList.end(), at,
-            [](std::size_t position, const Key& k) { return position < k.offset; }));
-        const int rank = key->alternate ? 2 : at == key->offset ? 0 : 1;
-        const int keyScore = int(key->population) - RankPenalty[rank];
-        if (int(key->place) == place) {
+        const Key& key = keyAt(keyList, at);
+        const int rank = key.alternate ? 2 : at == key.offset ? 0 : 1;
+        const int keyScore = int(key.population) - RankPenalty[rank];
+        if (int(key.place) == place) {
             score = std::max(score, keyScore);
             continue;
         }
         settle();
         if (best.size() == wanted &&
-            !outranks(Candidate{int(key->place), key->population}, best.back())) {
-            place = -1;
+            !outranks(Candidate{int(key.place), key.population}, best.back())) {
             return;
         }
-        place = int(key->place);
+        place = int(key.place);
         score = keyScore;
     }
     settle();
 }
 
+const Gazetteer::Key& Gazetteer::keyAt(const std::vector<Key>& keys, std::size_t at) {
+    return *std::prev(
+        std::upper_bound(keys.begin(), keys.end(), at,
+                         [](std::size_t position, const Key& k) { return position < k.offset; }));
+}
+
 void Gazetteer::indexCommaKeys() {
     for (std::size_t at = folded_.find(','); at != std::string::npos;) {
-        const Key& key = *std::prev(std::upper_bound(
-            keys_.begin(), keys_.end(), at,
-            [](std::size_t position, const Key& k) { return position < k.offset; }));
+        const Key& key = keyAt(keys_, at);
         Key copy = key;
         copy.offset = std::uint32_t(commaFolded_.size());
         commaFolded_.append(folded_, key.offset, std::size_t(key.length) + 1);

@@ -89,6 +89,8 @@ private:
                  const std::vector<std::string_view>& narrowing, std::size_t wanted,
                  std::vector<Candidate>& best) const;
     void indexCommaKeys();
+    // The key whose folded text holds byte `at` of the text `keys` were made from.
+    static const Key& keyAt(const std::vector<Key>& keys, std::size_t at);
     bool narrowedTo(const Record& place, const std::vector<std::string_view>& narrowing) const;
 
     QByteArray text_;

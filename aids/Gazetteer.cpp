@@ -22,6 +22,8 @@ namespace {
 // A list never grows this large; a length header beyond it is a corrupt file, not a reason
 // to claim the memory.
 constexpr quint32 MaximumTextBytes = 64u * 1024 * 1024;
+// No line of a place is shorter than this one.
+constexpr std::string_view ShortestPlaceLine = "a\t\t\t0\t0\tGB\t\t0\n";
 constexpr int LatitudeLimit = 90 * 60;
 constexpr int LongitudeLimit = 180 * 60;
 
@@ -50,14 +52,52 @@ bool isAsciiWordByte(char c) {
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-// A word starts at the key's start and after any ASCII byte that is no letter or digit;
-// bytes of other letters are inside words.
-bool startsWord(const char* key, std::size_t at) {
+// In folded text a word starts at the text's start and after any ASCII byte that is no
+// letter or digit; bytes of other letters are inside words.
+bool startsWord(std::string_view text, std::size_t at) {
     if (at == 0) {
         return true;
     }
-    const char before = key[at - 1];
+    const char before = text[at - 1];
     return static_cast<unsigned char>(before) < 0x80 && !isAsciiWordByte(before);
+}
+
+// Whether `word` starts some word of `text`.
+bool startsAWord(std::string_view text, std::string_view word) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+        if (startsWord(text, at)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The words of folded text, split at every ASCII byte that is no letter or digit.
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size() ||
+                         (static_cast<unsigned char>(text[i]) < 0x80 && !isAsciiWordByte(text[i]));
+        if (end) {
+            if (i > start) {
+                words.push_back(text.substr(start, i - start));
+            }
+            start = i + 1;
+        }
+    }
+    return words;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 // Splits one line at tabs into views of the text.
@@ -134,9 +174,11 @@ bool Gazetteer::parse() {
     };
 
     QByteArrayView line;
-    if (!nextLine(line) || line != "QVPLACES 1") {
+    if (!nextLine(line) || (line != "QVPLACES 1" && line != "QVPLACES 2")) {
         return false;
     }
+    // The second version adds each place's population.
+    const std::size_t fieldCount = line == "QVPLACES 1" ? 8 : 9;
     int count = 0;
     if (!section('Z', count)) {
         return false;
@@ -155,14 +197,20 @@ bool Gazetteer::parse() {
             return false;
         }
         regions_.push_back(QString::fromUtf8(line));
+        foldedRegions_.push_back(PlaceText::Fold(regions_.back()).toStdString());
     }
     if (!section('P', count)) {
         return false;
     }
-    places_.reserve(std::size_t(count));
-    keys_.reserve(std::size_t(count) * 2);
+    // The count is only a claim until the lines are read: room is made for no more places
+    // than the rest of the text can hold.
+    const auto room = std::size_t(
+        std::min<qsizetype>(count, (text.size() - position) / qsizetype(ShortestPlaceLine.size())));
+    places_.reserve(room);
+    keys_.reserve(room * 2);
     folded_.reserve(std::size_t(text.size()) / 3);
     QHash<QByteArray, std::uint16_t> countryNumbers;
+    int lastPopulation = std::numeric_limits<std::uint8_t>::max();
     for (int i = 0; i < count; ++i) {
         if (!nextLine(line)) {
             return false;
@@ -172,26 +220,34 @@ bool Gazetteer::parse() {
         int longitude = 0;
         int region = -1;
         int zone = 0;
-        if (f.size() != 8 || f[0].isEmpty() || f[0].size() > 0xffff || f[5].size() != 2 ||
+        int population = 0;
+        if (f.size() != fieldCount || f[0].isEmpty() || f[0].size() > 0xffff || f[5].size() != 2 ||
             !toInt(f[3], -LatitudeLimit, LatitudeLimit, latitude) ||
             !toInt(f[4], -LongitudeLimit, LongitudeLimit, longitude) ||
             (!f[6].isEmpty() && !toInt(f[6], 0, int(regions_.size()) - 1, region)) ||
-            !toInt(f[7], 0, int(zones_.size()) - 1, zone)) {
+            !toInt(f[7], 0, int(zones_.size()) - 1, zone) ||
+            (fieldCount > 8 && !toInt(f[8], 0, lastPopulation, population))) {
             return false;
         }
+        // Most populous first: a search stops once no later place can rank higher.
+        lastPopulation = population;
         const QByteArray code = f[5].toByteArray();
         auto known = countryNumbers.constFind(code);
         if (known == countryNumbers.cend()) {
             known = countryNumbers.insert(code, std::uint16_t(countries_.size()));
-            countries_.push_back(PlaceText::CountryName(QString::fromLatin1(code)));
+            const QString codeText = QString::fromLatin1(code);
+            countries_.push_back(PlaceText::CountryName(codeText));
+            foldedCountries_.push_back(
+                PlaceText::Fold(countries_.back() + QLatin1Char('\n') + codeText).toStdString());
         }
         places_.push_back({std::uint32_t(f[0].data() - text.data()), std::uint16_t(f[0].size()),
                            std::int16_t(region), *known, std::uint16_t(zone),
                            std::int16_t(latitude), std::int16_t(longitude)});
         const std::size_t nameKey = keys_.size();
-        addKey(f[0].data(), std::size_t(f[0].size()), false);
+        const auto weight = std::uint8_t(population);
+        addKey(f[0].data(), std::size_t(f[0].size()), false, weight);
         if (!f[1].isEmpty()) {
-            addKey(f[1].data(), std::size_t(f[1].size()), false);
+            addKey(f[1].data(), std::size_t(f[1].size()), false, weight);
             // An ASCII name that folds as the name does adds nothing.
             if (keys_.size() == nameKey + 2 &&
                 folded_.compare(keys_[nameKey].offset, keys_[nameKey].length, folded_,
@@ -206,37 +262,25 @@ bool Gazetteer::parse() {
                 end = f[2].size();
             }
             if (end > start) {
-                addKey(f[2].data() + start, std::size_t(end - start), true);
+                addKey(f[2].data() + start, std::size_t(end - start), true, weight);
             }
             start = end + 1;
         }
     }
-    return nextLine(line) == false || (line.isEmpty() && position >= text.size());
+    if (nextLine(line) && !(line.isEmpty() && position >= text.size())) {
+        return false;
+    }
+    indexCommaKeys();
+    return true;
 }
 
-void Gazetteer::addKey(const char* utf8, std::size_t length, bool alternate) {
+void Gazetteer::addKey(const char* utf8, std::size_t length, bool alternate,
+                       std::uint8_t population) {
     const std::size_t offset = folded_.size();
-    const bool ascii = std::all_of(utf8, utf8 + length,
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
-        // Most names are plain ASCII: folding them is lower case and single spaces.
-        bool space = true;
-        for (std::size_t i = 0; i < length; ++i) {
-            char c = utf8[i];
-            if (c >= 'A' && c <= 'Z') {
-                c = char(c - 'A' + 'a');
-            } else if (static_cast<unsigned char>(c) <= ' ' || c == 0x7f) {
-                c = ' ';
-            }
-            if (c == ' ' && space) {
-                continue;
-            }
-            space = c == ' ';
-            folded_.push_back(c);
-        }
-        if (!folded_.empty() && folded_.size() > offset && folded_.back() == ' ') {
-            folded_.pop_back();
-        }
+    const std::string_view name(utf8, length);
+    if (std::all_of(name.begin(), name.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        PlaceText::AppendFoldedAscii(folded_, name);
     } else {
         folded_ += PlaceText::Fold(QString::fromUtf8(utf8, qsizetype(length))).toStdString();
     }
@@ -248,54 +292,114 @@ void Gazetteer::addKey(const char* utf8, std::size_t length, bool alternate) {
     // A line end after each key: no match runs from one key into the next, and the key's
     // first word starts after it like any other.
     folded_.push_back('\n');
-    keys_.push_back({std::uint32_t(offset), std::uint16_t(folded), alternate,
+    keys_.push_back({std::uint32_t(offset), std::uint16_t(folded), alternate, population,
                      std::uint32_t(places_.size() - 1)});
 }
 
 std::vector<int> Gazetteer::Search(const QString& query, int limit) const {
     const std::string folded = PlaceText::Fold(query.left(QueryLimit)).toStdString();
     std::vector<int> found;
-    if (folded.empty() || limit <= 0) {
+    if (limit <= 0) {
         return found;
     }
-    // Keys lie in place order and places most populous first, so the matches come in that
-    // order too: the first `limit` places of each rank are its best.
     const std::size_t wanted = std::size_t(limit);
-    std::array<std::vector<int>, 3> ranks;
-    int place = -1;
-    std::size_t best = ranks.size();
-    const auto settle = [&] {
-        if (best < ranks.size() && ranks[best].size() < wanted) {
-            ranks[best].push_back(place);
-        }
-    };
-    const std::string_view keys(folded_);
-    for (std::size_t at = keys.find(folded);
-         at != std::string_view::npos && ranks[0].size() < wanted; at = keys.find(folded, at + 1)) {
-        if (!startsWord(folded_.data(), at)) {
-            continue;
-        }
-        const auto key = std::prev(std::upper_bound(
-            keys_.begin(), keys_.end(), at,
-            [](std::size_t position, const Key& k) { return position < k.offset; }));
-        const std::size_t rank = key->alternate ? 2 : at == key->offset ? 0 : 1;
-        if (int(key->place) != place) {
-            settle();
-            place = int(key->place);
-            best = rank;
-        } else {
-            best = std::min(best, rank);
-        }
+    const std::string_view text(folded);
+    const std::size_t comma = text.find(',');
+    std::vector<Candidate> best;
+    if (comma == std::string_view::npos) {
+        collect(folded_, keys_, text, {}, wanted, best);
+    } else {
+        collect(folded_, keys_, trimmed(text.substr(0, comma)), wordsOf(text.substr(comma + 1)),
+                wanted, best);
+        // A few names hold a comma themselves ("Basford, Stoke-on-Trent").
+        collect(commaFolded_, commaKeys_, text, {}, wanted, best);
     }
-    settle();
-    for (const std::vector<int>& rank : ranks) {
-        for (int p : rank) {
-            if (found.size() < wanted) {
-                found.push_back(p);
-            }
-        }
+    for (const Candidate& c : best) {
+        found.push_back(c.place);
     }
     return found;
+}
+
+// Adds to `best` (at most `wanted` places, best first) the places whose keys match `name`
+// at a word's start and that `narrowing` keeps. Keys lie in place order and places most
+// populous first, so once `best` is full and its last place outranks the population of the
+// next match, nothing later can enter.
+void Gazetteer::collect(std::string_view keys, const std::vector<Key>& keyList,
+                        std::string_view name, const std::vector<std::string_view>& narrowing,
+                        std::size_t wanted, std::vector<Candidate>& best) const {
+    if (name.empty()) {
+        return;
+    }
+    const auto outranks = [](const Candidate& a, const Candidate& b) {
+        return a.score > b.score || (a.score == b.score && a.place < b.place);
+    };
+    int place = -1;
+    int score = std::numeric_limits<int>::min();
+    const auto settle = [&] {
+        if (place < 0 || !narrowedTo(places_[std::size_t(place)], narrowing)) {
+            return;
+        }
+        const Candidate found{place, score};
+        const auto same = std::find_if(best.begin(), best.end(),
+                                       [&](const Candidate& c) { return c.place == place; });
+        if (same != best.end()) {
+            if (!outranks(found, *same)) {
+                return;
+            }
+            best.erase(same);
+        }
+        best.insert(std::upper_bound(best.begin(), best.end(), found, outranks), found);
+        if (best.size() > wanted) {
+            best.pop_back();
+        }
+    };
+    for (std::size_t at = keys.find(name); at != std::string_view::npos;
+         at = keys.find(name, at + 1)) {
+        if (!startsWord(keys, at)) {
+            continue;
+        }
+        const Key& key = keyAt(keyList, at);
+        const int rank = key.alternate ? 2 : at == key.offset ? 0 : 1;
+        const int keyScore = int(key.population) - RankPenalty[rank];
+        if (int(key.place) == place) {
+            score = std::max(score, keyScore);
+            continue;
+        }
+        settle();
+        if (best.size() == wanted &&
+            !outranks(Candidate{int(key.place), key.population}, best.back())) {
+            return;
+        }
+        place = int(key.place);
+        score = keyScore;
+    }
+    settle();
+}
+
+const Gazetteer::Key& Gazetteer::keyAt(const std::vector<Key>& keys, std::size_t at) {
+    return *std::prev(
+        std::upper_bound(keys.begin(), keys.end(), at,
+                         [](std::size_t position, const Key& k) { return position < k.offset; }));
+}
+
+void Gazetteer::indexCommaKeys() {
+    for (std::size_t at = folded_.find(','); at != std::string::npos;) {
+        const Key& key = keyAt(keys_, at);
+        Key copy = key;
+        copy.offset = std::uint32_t(commaFolded_.size());
+        commaFolded_.append(folded_, key.offset, std::size_t(key.length) + 1);
+        commaKeys_.push_back(copy);
+        at = folded_.find(',', key.offset + key.length);
+    }
+}
+
+bool Gazetteer::narrowedTo(const Record& place,
+                           const std::vector<std::string_view>& narrowing) const {
+    return std::all_of(narrowing.begin(), narrowing.end(), [&](std::string_view word) {
+        return (place.region >= 0 &&
+                startsAWord(foldedRegions_[std::size_t(place.region)], word)) ||
+               startsAWord(foldedCountries_[place.country], word);
+    });
 }
 
 Gazetteer::Place Gazetteer::place(int number) const {
@@ -311,7 +415,8 @@ Gazetteer::Place Gazetteer::place(int number) const {
 namespace PlaceText {
 
 QString Fold(const QString& text) {
-    const QString decomposed = text.toCaseFolded().normalized(QString::NormalizationForm_KD);
+    // Decomposed first: a styled capital (𝐍, ℌ) is a plain one only after it.
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD).toCaseFolded();
     QString out;
     out.reserve(decomposed.size());
     for (const QChar c : decomposed) {
@@ -336,6 +441,26 @@ QString Fold(const QString& text) {
         }
     }
     return out.simplified();
+}
+
+void AppendFoldedAscii(std::string& out, std::string_view ascii) {
+    const std::size_t start = out.size();
+    bool space = true;
+    for (char c : ascii) {
+        if (c >= 'A' && c <= 'Z') {
+            c = char(c - 'A' + 'a');
+        } else if (static_cast<unsigned char>(c) <= ' ' || c == 0x7f) {
+            c = ' ';
+        }
+        if (c == ' ' && space) {
+            continue;
+        }
+        space = c == ' ';
+        out.push_back(c);
+    }
+    if (out.size() > start && out.back() == ' ') {
+        out.pop_back();
+    }
 }
 
 QString CountryName(const QString& code) {

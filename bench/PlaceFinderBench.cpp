@@ -1,5 +1,5 @@
 // The place finder's costs: loading the list of places, the suggestions for one keystroke
-// over 200 fixed queries (their 99th percentile), and the resident memory the loaded list
+// over 264 fixed queries (their 99th percentile), and the resident memory the loaded list
 // takes. Goals: load ≤ 300 ms with a warm cache, p99 ≤ 16 ms, ≤ 30 MiB.
 #include "aids/Gazetteer.h"
 
@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -19,21 +20,26 @@ namespace {
 // The City box shows this many suggestions.
 constexpr int SuggestionLimit = 30;
 
-// What a user types, letter by letter: every prefix of these names, 200 queries in all.
+// What a user types, letter by letter: every prefix of these names, 264 queries in all,
+// the last ones narrowed after a comma.
 std::vector<QString> typedQueries() {
     const char* const names[] = {
         "madrid",      "london",       "new york",         "kolkata",      "kathmandu",
         "sydney",      "apia",         "zurich",           "sao paulo",    "mexico city",
         "los angeles", "buenos aires", "rio de janeiro",   "ho chi minh",  "reykjavik",
         "wellington",  "montreal",     "krakow",           "łódź",         "zürich",
-        "são paulo",   "københavn",    "saint petersburg", "johannesburg", "guadalajara"};
+        "são paulo",   "københavn",    "saint petersburg", "johannesburg", "guadalajara",
+        "york"};
+    const char* const narrowed[] = {"richmond, virginia", "san lorenzo, guatemala"};
     std::vector<QString> queries;
-    for (const char* name : names) {
+    const auto typeOut = [&queries](const char* name) {
         const QString whole = QString::fromUtf8(name);
-        for (qsizetype n = 1; n <= whole.size() && queries.size() < 200; ++n) {
+        for (qsizetype n = 1; n <= whole.size(); ++n) {
             queries.push_back(whole.left(n));
         }
-    }
+    };
+    std::for_each(std::begin(names), std::end(names), typeOut);
+    std::for_each(std::begin(narrowed), std::end(narrowed), typeOut);
     return queries;
 }
 

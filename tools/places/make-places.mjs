@@ -8,16 +8,18 @@
 // qUncompress reads. Uncompressed it is UTF-8 text, one record a line, fields separated by
 // tabs:
 //
-//     QVPLACES 1                       first line: the format and its version
+//     QVPLACES 2                       first line: the format and its version
 //     Z <count>                        then one IANA zone id a line
 //     R <count>                        then one division name a line
 //     P <count>                        then one place a line:
 //       name, ASCII name (empty when it equals the name), Latin alternate names joined by
 //       "|", latitude and longitude in whole minutes of arc (north and east positive),
-//       ISO country code, division index (empty when unknown), zone index.
+//       ISO country code, division index (empty when unknown), zone index, and the
+//       population as round(10·log10(population)), 0 when unknown (one byte's worth: the
+//       most populous place gives 74).
 //
-// Places are ordered by population, most populous first: the order itself carries the
-// population, and a reader that keeps it has its ties broken already.
+// Places are ordered by population, most populous first, so the population field never
+// grows down the list and a reader that keeps the order has its ties broken already.
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
 import zlib from 'node:zlib';
@@ -49,6 +51,8 @@ function usefulAlternate(name) {
   if (name.length <= 4 && name === name.toUpperCase()) return false;
   return name.length <= 60;
 }
+// Population to the tenth of a power of ten: enough to weigh a place against a better match.
+const populationTenths = (population) => (population >= 1 ? Math.round(10 * Math.log10(population)) : 0);
 const clean = (text) => text.replace(/[\t\r\n|]/g, ' ').trim();
 
 const regionIndex = new Map();
@@ -94,12 +98,12 @@ for (const line of fs.readFileSync(citiesFile, 'utf8').split('\n')) {
     id: Number(id), name: clean(name), population,
     line: [clean(name), clean(ascii) === clean(name) ? '' : clean(ascii), alts.join('|'),
       Math.round(Number(lat) * 60), Math.round(Number(lon) * 60), country, region,
-      zoneIndex.get(zone)].join('\t'),
+      zoneIndex.get(zone), populationTenths(population)].join('\t'),
   });
 }
 
 places.sort((a, b) => b.population - a.population || (a.name < b.name ? -1 : a.name > b.name ? 1 : 0) || a.id - b.id);
-const out = ['QVPLACES 1', `Z ${zones.length}`, ...zones, `R ${regionNames.length}`,
+const out = ['QVPLACES 2', `Z ${zones.length}`, ...zones, `R ${regionNames.length}`,
   ...regionNames, `P ${places.length}`, ...places.map((p) => p.line)];
 const text = Buffer.from(out.join('\n') + '\n', 'utf8');
 const length = Buffer.alloc(4);

@@ -124,7 +124,8 @@ private:
     void showEvent(QShowEvent* event) override;
     bool tabOrderSettled_ = false;
     // The window is never shorter than its wrapped texts need at its width.
-    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    void fitHeightToWidth();
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);

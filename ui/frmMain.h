@@ -21,6 +21,7 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+class CopiedNotice;
 class OpenUndo;
 class PlaceFinder;
 namespace platform {
@@ -194,6 +195,7 @@ private:
     QLabel* lblChange = nullptr;
     QLabel* lblCaution = nullptr;
     QPushButton* cmdCopy = nullptr;
+    CopiedNotice* copiedNotice_ = nullptr;
     // The reading on the result panel as copied, printed and exported; none before the first.
     std::optional<ReadingReport::Report> report_;
 

@@ -182,6 +182,10 @@ void frmReferFriend::layoutControls() {
     right->addWidget(lblGoToHome);
     // The design widths are floors; a larger font widens the columns beyond them.
     Frame6->setMinimumWidth(std::max(rightColumnWidth, Frame6->minimumSizeHint().width()));
+    // The text wraps in the right column; even at that column's least width it shows whole.
+    const QMargins frame = Frame6->contentsMargins() + right->contentsMargins();
+    Label3->setMinimumHeight(
+        Label3->heightForWidth(Frame6->minimumWidth() - frame.left() - frame.right()));
 
     auto* window = new QHBoxLayout(this);
     auto* leftHolder = new QWidget(this);

@@ -5,6 +5,7 @@
 #include "ProgramInfo.h"
 #include "platform/Named.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -90,18 +91,39 @@ bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // Enter is the default button's; picking is a double-click, Space or Use Zone.
             cmdQuit->click();
             return true;
         }
-        if (key == Qt::Key_Space && !lstTimeZone->selectedItems().isEmpty()) {
+        if (key == Qt::Key_Space && !typeAheadRunning() &&
+            !lstTimeZone->selectedItems().isEmpty()) {
             lstTimeZone_DblClick();
             return true;
         }
+        noteSearchKey(*keyEvent);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// The list searches with every printable key without Ctrl, Alt or Meta, and the search goes
+// on while the keys come within the keyboard input interval of each other.
+void frmTimeZone::noteSearchKey(const QKeyEvent& key) {
+    const bool searches =
+        !key.text().isEmpty() && key.text().front().isPrint() &&
+        !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (searches) {
+        lastSearchKey.start();
+    } else {
+        lastSearchKey.invalidate();
+    }
+}
+
+bool frmTimeZone::typeAheadRunning() const {
+    return lastSearchKey.isValid() &&
+           lastSearchKey.elapsed() <= QApplication::keyboardInputInterval();
 }
 
 void frmTimeZone::lstTimeZone_DblClick() {

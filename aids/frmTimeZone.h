@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
+class QKeyEvent;
 class QListWidget;
 class QPushButton;
 
 // The time-zone picker: 71 named zones; a double-click on one, Space on the selected one or
-// Use Zone reports its offset and closes. Quit, Enter, Escape and the close box close it
-// without a pick.
+// Use Zone reports its offset and closes. A Space typed while a type-ahead search runs goes
+// on searching ("Central European T"). Quit, Enter, Escape and the close box close it without
+// a pick.
 class frmTimeZone : public QDialog {
     Q_OBJECT
 public:
@@ -31,8 +34,12 @@ private slots:
 private:
     void createControls();
     void Form_Load();
+    void noteSearchKey(const QKeyEvent& key);
+    bool typeAheadRunning() const;
 
     QListWidget* lstTimeZone = nullptr;
     QPushButton* cmdPick = nullptr;
     QPushButton* cmdQuit = nullptr;
+    // Restarted by each key the list's type-ahead search takes; invalid after any other key.
+    QElapsedTimer lastSearchKey;
 };

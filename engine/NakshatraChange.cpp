@@ -1,5 +1,6 @@
 #include "NakshatraChange.h"
 
+#include "FloorDiv.h"
 #include "modEphemeris.h"
 
 #include <cmath>
@@ -12,11 +13,6 @@ constexpr int MinutesPerHour = 60;
 constexpr int MinutesPerDay = 24 * MinutesPerHour;
 constexpr int NakshatraCount = 27;
 constexpr int QuartersPerNakshatra = 4;
-
-// Greatest whole number not above a / b, for b > 0.
-int floorDiv(int a, int b) {
-    return a / b - ((a % b != 0) && (a < 0) ? 1 : 0);
-}
 
 // The nakshatra of a reading, or -1 outside the 27.
 int readingIndex(const ReadingInput& input) {
@@ -49,7 +45,7 @@ std::optional<MoonPosition> PositionOf(double siderealLongitude) {
 
 ReadingInput ShiftedReading(const ReadingInput& input, int minutes) {
     const int clock = input.hour * MinutesPerHour + input.minute + minutes;
-    const int days = floorDiv(clock, MinutesPerDay);
+    const int days = static_cast<int>(floorDiv(clock, MinutesPerDay));
     const int inDay = clock - days * MinutesPerDay;
     ReadingInput shifted = input;
     shifted.day = static_cast<std::int16_t>(input.day + days);

@@ -1,5 +1,6 @@
 #include "modEphemeris.h"
 
+#include "FloorDiv.h"
 #include "MoonTerms.h"
 
 #include <cmath>
@@ -21,15 +22,6 @@ constexpr double NakshatraArcminutes = 800;
 constexpr double ArcsecondsPerDegree = 3600;
 // Day number of 15 October 1582, the first day of the Gregorian calendar.
 constexpr std::int64_t FirstGregorianDayNumber = 2299161;
-
-// Greatest whole number not above a / b, for b > 0 and a of either sign.
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && (a < 0)) {
-        --q;
-    }
-    return q;
-}
 
 std::string& resultSlot() {
     static std::string name;

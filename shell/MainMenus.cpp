@@ -63,6 +63,7 @@ ReadingEntries InstallMenus(QMainWindow& window, const std::function<void()>& sh
     entries.print = addEntry(*mnuFile, "mnuPrint", QStringLiteral("&Print Reading…"));
     entries.exportPdf =
         addEntry(*mnuFile, "mnuExportPdf", QStringLiteral("&Export Reading as PDF…"));
+    entries.print->setShortcut(QKeySequence::Print);
     for (QAction* entry : {entries.print, entries.exportPdf}) {
         entry->setEnabled(false);
     }

@@ -24,10 +24,10 @@ struct ReadingEntries {
     QAction* exportPdf = nullptr;
 };
 
-// Builds the menu bar: File (Print Reading, Export Reading as PDF, Exit), Help (Online Help,
-// Visit Us Online, Check for Software Update, About Software) and Donate as a command on the
-// bar itself. Exit closes the window through its ordinary close handling; About runs
-// showAbout, the reading entries their commands.
+// Builds the menu bar: File (Print Reading with the standard Print key, Export Reading as PDF,
+// Exit), Help (Online Help, Visit Us Online, Check for Software Update, About Software) and
+// Donate as a command on the bar itself. Exit closes the window through its ordinary close
+// handling; About runs showAbout, the reading entries their commands.
 ReadingEntries InstallMenus(QMainWindow& window, const std::function<void()>& showAbout,
                             const ReadingCommands& reading = {});
 

@@ -182,10 +182,10 @@ void frmReferFriend::layoutControls() {
     right->addWidget(lblGoToHome);
     // The design widths are floors; a larger font widens the columns beyond them.
     Frame6->setMinimumWidth(std::max(rightColumnWidth, Frame6->minimumSizeHint().width()));
-    // The wrapped text shows whole even at the column's least width, whatever the font.
-    const QMargins margins = right->contentsMargins();
+    // The text wraps in the right column; even at that column's least width it shows whole.
+    const QMargins frame = Frame6->contentsMargins() + right->contentsMargins();
     Label3->setMinimumHeight(
-        Label3->heightForWidth(Frame6->minimumWidth() - margins.left() - margins.right()));
+        Label3->heightForWidth(Frame6->minimumWidth() - frame.left() - frame.right()));
 
     auto* window = new QHBoxLayout(this);
     auto* leftHolder = new QWidget(this);

@@ -13,6 +13,8 @@
 
 namespace ReadingDetails {
 
+using modNakshatraInformation::toQString;
+
 namespace {
 
 constexpr int MinutesPerHour = 60;
@@ -21,10 +23,6 @@ const QString CautionText = QStringLiteral(
     "Close to a boundary: a few minutes' difference in the time of loss gives the other reading.");
 const QString NoChangeText =
     QStringLiteral("The Moon stays in this nakshatra from two hours before to two hours after.");
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The civil date `days` after the reading's date (days past a month's end run on).
 QDate dateAfter(const ReadingInput& reading, int days) {

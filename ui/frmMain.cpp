@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -155,10 +156,19 @@ void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-// Wrapped texts take more lines as the window narrows, and a window gets no taller by
-// itself for them: the central area's least height follows its width.
-void frmMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
+// Wrapped texts take more lines as the window narrows, as they change with a new reading or
+// as the font grows, and a window gets no taller by itself for them: after every resize and
+// every new layout (the other panel in front, new texts, another font) the central area's
+// least height follows its width.
+bool frmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest) {
+        fitHeightToWidth();
+    }
+    return handled;
+}
+
+void frmMain::fitHeightToWidth() {
     QWidget* central = centralWidget();
     if (central == nullptr || central->layout() == nullptr) {
         return;
@@ -166,6 +176,8 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     const int needed = central->layout()->totalHeightForWidth(central->width());
     if (needed > 0 && central->minimumHeight() != needed) {
         central->setMinimumHeight(needed);
+        // The window grows now, not after the next pass of the event loop.
+        layout()->activate();
     }
 }
 

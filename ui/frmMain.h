@@ -21,6 +21,7 @@ class QRadioButton;
 class QStackedWidget;
 class QVBoxLayout;
 class ClickableLabel;
+class CopiedNotice;
 class OpenUndo;
 class PlaceFinder;
 namespace platform {
@@ -124,7 +125,8 @@ private:
     void showEvent(QShowEvent* event) override;
     bool tabOrderSettled_ = false;
     // The window is never shorter than its wrapped texts need at its width.
-    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    void fitHeightToWidth();
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);
@@ -193,6 +195,7 @@ private:
     QLabel* lblChange = nullptr;
     QLabel* lblCaution = nullptr;
     QPushButton* cmdCopy = nullptr;
+    CopiedNotice* copiedNotice_ = nullptr;
     // The reading on the result panel as copied, printed and exported; none before the first.
     std::optional<ReadingReport::Report> report_;
 

@@ -2,6 +2,7 @@
 // Export as PDF, and the result panel's keys.
 #include "frmMain.h"
 
+#include "CopiedNotice.h"
 #include "OpenUndo.h"
 #include "ReadingDetails.h"
 #include "ReadingRecord.h"
@@ -62,6 +63,7 @@ QLayout* frmMain::createDetailControls() {
     cmdCopy->setAccessibleName(QStringLiteral("Copy the reading"));
     cmdCopy->setEnabled(false);
     connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
+    copiedNotice_ = new CopiedNotice(*cmdCopy);
 
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     copyKey->setObjectName(QStringLiteral("copyKey"));
@@ -120,8 +122,10 @@ void frmMain::cmdCopy_Click() {
     if (!report_) {
         return;
     }
-    runStep(
-        [this] { QGuiApplication::clipboard()->setText(ReadingReport::SummaryText(*report_)); });
+    runStep([this] {
+        QGuiApplication::clipboard()->setText(ReadingReport::SummaryText(*report_));
+        copiedNotice_->show();
+    });
 }
 
 void frmMain::copyKey_Activated() {

@@ -19,11 +19,11 @@ static void initPictureResources() {
 
 namespace modNakshatraInformation {
 
-namespace {
-
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+namespace {
 
 // Writes one output label; a label that is not there is passed over like a failing step.
 void write(QLabel* label, const QString& text) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 class QLabel;
 class QLocale;
@@ -35,6 +36,9 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view);
 // "<month name> <day>, <year>" with the locale's standalone month name, for example
 // "January 1, 1905" in English. Nothing when the month lies outside 1 to 12.
 std::optional<QString> DateLine(int month, int day, int year, const QLocale& locale);
+
+// A text of the nakshatra and verdict tables (UTF-8) as a QString.
+QString toQString(std::string_view text);
 
 // Image number `number` (1 to 27) of the picture list, in table order, for a screen (or paper)
 // of the given device pixel ratio: above 1 the picture drawn at twice the size, with ratio 2,

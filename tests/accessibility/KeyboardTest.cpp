@@ -217,6 +217,8 @@ TEST(Keyboard, MainWindowAccessKeysReachTheirCommands) {
 
     shell.calculate();
     ASSERT_EQ(panels->currentWidget()->objectName(), QStringLiteral("fraResult"));
+    QTest::keyClick(shell.control("cmdBack"), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(fakes.printer.documents.size(), 1) << "Ctrl+P prints the reading";
     accessKey(shell.control("cmdBack"), Qt::Key_B,
               [&] { return panels->currentWidget()->objectName() == QStringLiteral("fraMain"); });
     EXPECT_EQ(panels->currentWidget()->objectName(), QStringLiteral("fraMain")) << "Alt+B";

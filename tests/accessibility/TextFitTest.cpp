@@ -1,5 +1,5 @@
-// Text fit at this run's scale factor, with the system font and with one half as large
-// again: no caption, message or list entry of any window is cut off.
+// Text fit at this run's scale factor, with the system font and with the font as large as
+// 150 dots per inch make it: no caption, message or list entry of any window is cut off.
 #include "WindowVisits.h"
 
 #include "tests/support/Fakes.h"
@@ -138,7 +138,8 @@ TEST(TextFit, EveryTextOfEveryWindowFitsAtThisScaleWithTheSystemAndALargerFont) 
     fakes::AllFakes fakes;
     const FontCase fonts[] = {
         {"system font", 1.0},
-        {"font one half larger", 1.5},
+        // As large as the system font at 150 dots per inch (QT_FONT_DPI=150) is.
+        {"font as at 150 dots per inch", 150.0 / 96.0},
     };
     for (const FontCase& font : fonts) {
         ScaledAppFont scaled(font.factor);

@@ -8,9 +8,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -45,13 +48,31 @@ ShellWindow::~ShellWindow() {
     delete main_.data();
 }
 
-void ShellWindow::calculate() const {
+void ShellWindow::calculate(Moment moment) const {
     const std::pair<const char*, const char*> entries[] = {
         {"txtName", "Ann"}, {"txtZoneHour", "5"}, {"txtZoneMinute", "30"}, {"txtLonD", "73"},
         {"txtLonM", "51"},  {"txtLatD", "18"},    {"txtLatM", "31"},
     };
     for (const auto& [name, text] : entries) {
         control<QLineEdit>(name)->setText(QLatin1String(text));
+    }
+    if (moment == Moment::NearChange) {
+        // London, 4 July 2025 at 12:13 summer time: the Moon leaves Chitra at 12:23.
+        const std::pair<const char*, const char*> london[] = {
+            {"txtZoneHour", "0"}, {"txtZoneMinute", "0"}, {"txtLonD", "0"}, {"txtLonM", "7"},
+            {"txtLatD", "51"},    {"txtLatM", "30"},      {"cboDate", "4"}, {"cboYear", "2025"},
+            {"cboHH", "12"},      {"cboMM", "13"},
+        };
+        for (const auto& [name, text] : london) {
+            if (auto* box = control<QLineEdit>(name)) {
+                box->setText(QLatin1String(text));
+            } else {
+                control<QComboBox>(name)->setCurrentText(QLatin1String(text));
+            }
+        }
+        control<QComboBox>("cboMonth")->setCurrentIndex(6);
+        control<QRadioButton>("optLong1")->setChecked(true);
+        control<QCheckBox>("chkDST")->setChecked(true);
     }
     control<QPushButton>("cmdRashi")->click();
     QCoreApplication::processEvents();
@@ -93,6 +114,12 @@ std::vector<ProgramWindow> programWindows() {
              ShellWindow shell;
              shell.offers().bringToFront(OfferArea::FullBrand);
              shell.calculate();
+             visit(shell.main());
+         }},
+        {"frmMain with the result panel near a change of nakshatra",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             shell.calculate(ShellWindow::Moment::NearChange);
              visit(shell.main());
          }},
         {"frmTimeZone from TZ Help",

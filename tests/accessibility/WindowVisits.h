@@ -33,8 +33,11 @@ public:
 
     frmMain& main() const { return *main_; }
     OfferArea& offers() const { return *offers_; }
+    // Which reading calculate enters: a plain one, or one ten minutes before the Moon changes
+    // nakshatra, whose panel adds the change and caution lines.
+    enum class Moment { Plain, NearChange };
     // Fills the inputs of a valid reading and runs the calculate command.
-    void calculate() const;
+    void calculate(Moment moment = Moment::Plain) const;
 
     template <typename Widget = QWidget> Widget* control(const char* name) const {
         return main_->findChild<Widget*>(QLatin1String(name));

@@ -202,6 +202,33 @@ TEST(TimeZonePicker, SpaceWithoutASelectionSelectsAndStaysOpen) {
     EXPECT_EQ(p.list->selectedItems().size(), 1);
 }
 
+// A Space within a type-ahead search is part of the name; a Space once the search has
+// lapsed picks the row the search found.
+TEST(TimeZonePicker, SpaceInTypeAheadSearchesThenPicksOnItsOwn) {
+    const struct {
+        const char* typed;
+        const char* found;
+        int hour;
+    } rows[] = {
+        {"Central European T", "Central European Time,CET,+1.0", -1},
+        {"British Su", "British Summer Time,BST,+1.0", -1},
+    };
+    for (const auto& row : rows) {
+        Picker p;
+        p.list->setFocus();
+        QTest::keyClicks(p.list, QString::fromLatin1(row.typed));
+        EXPECT_EQ(p.picks.count(), 0) << row.typed;
+        ASSERT_TRUE(p.dialog.isVisible()) << row.typed;
+        ASSERT_EQ(p.list->selectedItems().size(), 1) << row.typed;
+        EXPECT_EQ(p.list->selectedItems().front()->text(), QString::fromLatin1(row.found));
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QTest::keyClick(p.list, Qt::Key_Space);
+        ASSERT_EQ(p.picks.count(), 1) << row.typed;
+        EXPECT_EQ(p.picks.at(0).at(0).toInt(), row.hour) << row.typed;
+        EXPECT_EQ(p.picks.at(0).at(1).toInt(), 0) << row.typed;
+    }
+}
+
 TEST(TimeZonePicker, KeysAndQuitCloseWithoutPick) {
     const struct {
         const char* name;

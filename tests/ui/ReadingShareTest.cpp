@@ -4,6 +4,7 @@
 
 #include "aids/frmTimeZone.h"
 #include "ui/ButtonKeys.h"
+#include "ui/CopiedNotice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -87,6 +88,12 @@ TEST_F(ReadingShare, CopyGivesTheSummaryCapturedWhenCalculated) {
         << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("\nNakshatra for the day: Chitra\n")));
     EXPECT_TRUE(summary.contains(QStringLiteral("\nNearest change: From 12:23 local time")));
+    // The button tells that it worked, to the eye and to a screen reader, then reads as before.
+    EXPECT_EQ(copy->text(), QStringLiteral("&Copied"));
+    EXPECT_EQ(copy->accessibleDescription(), QStringLiteral("Copied"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return copy->text() == QStringLiteral("&Copy"); },
+                                CopiedNotice::ShownMilliseconds * 3));
+    EXPECT_TRUE(copy->accessibleDescription().isEmpty());
 }
 
 TEST_F(ReadingShare, CtrlCCopiesASelectionElseTheSummary) {

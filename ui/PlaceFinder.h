@@ -3,6 +3,8 @@
 #include "aids/Gazetteer.h"
 #include "aids/ZoneResolver.h"
 
+#include "InputControls.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
@@ -36,13 +38,25 @@ class QStandardItemModel;
 class PlaceFinder : public QObject {
     Q_OBJECT
 public:
-    // Attaches to the window's input controls, found by their object names.
-    explicit PlaceFinder(QWidget* window);
+    // Attaches to the window's input controls.
+    PlaceFinder(QWidget* window, const InputControls& inputs);
 
     // The list read on the first focus of the City box; the compiled-in list by default.
     void setListPath(const QString& path) { listPath_ = path; }
     // The present moment and this computer's zone, for Now; tests replace them.
     void setClock(std::function<QDateTime()> now, std::function<QTimeZone()> localZone);
+
+    // The chosen place and whether it is in charge of the zone boxes.
+    struct State {
+        QByteArray zoneId;        // IANA id of the place's zone
+        int longitudeMinutes = 0; // the place's longitude in minutes of arc, east positive
+        bool zoneInCharge = false;
+    };
+    // Nothing when no place is chosen.
+    std::optional<State> state() const;
+    // Takes up a chosen place as it was (nothing forgets the place). The controls are not
+    // written: they are expected to hold what they held with that state.
+    void restoreState(const std::optional<State>& state);
 
     // "Undo Open" brings back the chosen place, and whether it was in charge of the zone
     // boxes, with the inputs.
@@ -74,13 +88,10 @@ private:
     bool writeZone(const std::optional<ZoneResolver::LocalOffset>& offset, int longitudeMinutes,
                    bool announce);
     void forgetPlace();
-    // The chosen place and whether it is in charge of the zone boxes, as one value; null
-    // when no place is chosen.
-    QVariant state() const;
-    void restoreState(const QVariant& state);
     void releaseZone();
 
     QWidget* window_;
+    InputControls in_;
     QString listPath_ = Gazetteer::BuiltInPath;
     std::function<QDateTime()> now_;
     std::function<QTimeZone()> localZone_;
@@ -89,37 +100,13 @@ private:
     ListState listState_ = ListState::NotRead;
     std::unique_ptr<Gazetteer> list_;
 
-    struct Chosen {
-        QByteArray zone;
-        int longitudeMinutes;
-    };
-    std::optional<Chosen> chosen_;
-    bool zoneInCharge_ = false;
+    std::optional<State> chosen_;
     int writing_ = 0; // above 0 while the finder itself writes into controls
 
     QStandardItemModel* suggestions_ = nullptr;
     QCompleter* completer_ = nullptr;
     QToolButton* cmdNow = nullptr;
     QLabel* lblZoneName = nullptr;
-
-    QLineEdit* txtMCity = nullptr;
-    QLineEdit* txtMState = nullptr;
-    QLineEdit* txtMCountry = nullptr;
-    QLineEdit* txtLatD = nullptr;
-    QLineEdit* txtLatM = nullptr;
-    QLineEdit* txtLonD = nullptr;
-    QLineEdit* txtLonM = nullptr;
-    QRadioButton* optLat0 = nullptr;
-    QRadioButton* optLat1 = nullptr;
-    QRadioButton* optLong0 = nullptr;
-    QRadioButton* optLong1 = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHH = nullptr;
-    QComboBox* cboMM = nullptr;
-    QComboBox* cboSS = nullptr;
-    QLineEdit* txtZoneHour = nullptr;
-    QLineEdit* txtZoneMinute = nullptr;
-    QCheckBox* chkDST = nullptr;
 };
+
+Q_DECLARE_METATYPE(std::optional<PlaceFinder::State>)

@@ -32,7 +32,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QLatin1String(ProgramInfo::Title));
     createControls();
     Form_Load();
-    placeFinder_ = new PlaceFinder(this);
+    placeFinder_ = new PlaceFinder(this, inputControls());
 }
 
 void frmMain::createControls() {

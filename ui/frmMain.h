@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InputControls.h"
 #include "ReadingReport.h"
 
 #include <QMainWindow>
@@ -51,6 +52,8 @@ public:
     // The open button, last of the window's own controls; the shell places clickable labels
     // after it in the tab order.
     QPushButton* openButton() const { return cmdOpen; }
+    // The input controls and the panels, for the parts that work on the inputs.
+    InputControls inputControls() const;
     bool ValidateInputs();
 
     // The inputs as a saved reading holds them, and the accessible name of the box behind

@@ -24,27 +24,13 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
-namespace {
-
-// The number of a list's selected entry; nothing when no entry is selected.
-std::optional<int> selectedNumber(const QComboBox* list) {
-    if (list->currentIndex() < 0) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const int value = list->currentText().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-} // namespace
-
 void frmMain::readEntries(InputChecks::FormEntries& e) const {
     e.name = txtName->text();
     e.monthPosition = cboMonth->currentIndex();
-    e.day = selectedNumber(cboDate);
-    e.year = selectedNumber(cboYear);
-    e.hour = selectedNumber(cboHH);
-    e.minute = selectedNumber(cboMM);
+    e.day = SelectedNumber(*cboDate);
+    e.year = SelectedNumber(*cboYear);
+    e.hour = SelectedNumber(*cboHH);
+    e.minute = SelectedNumber(*cboMM);
     e.zoneHour = txtZoneHour->text();
     e.zoneMinute = txtZoneMinute->text();
     e.lonD = txtLonD->text();

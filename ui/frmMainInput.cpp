@@ -143,6 +143,13 @@ PlaceFrame placeFrame(const PlaceFrameNames& names) {
 
 } // namespace
 
+InputControls frmMain::inputControls() const {
+    return {txtName,  cboMonth,    cboDate,       cboYear, cboHH,     cboMM,
+            cboSS,    txtZoneHour, txtZoneMinute, chkDST,  txtLatD,   txtLatM,
+            optLat0,  optLat1,     txtLonD,       txtLonM, optLong0,  optLong1,
+            txtMCity, txtMState,   txtMCountry,   fraMain, fraResult, panels};
+}
+
 QGroupBox* frmMain::createInputPanel() {
     fraMain =
         named(new QGroupBox(QStringLiteral("Details Of Day On Which Object Was Lost")), "fraMain");

@@ -38,6 +38,11 @@ struct InputControls {
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
 
+    // Under City, what the place finder has to say of the text; hidden while empty.
+    QLabel* lblPlaceNote = nullptr;
+    // Beside the zone boxes, the zone of the chosen place.
+    QLabel* lblZoneName = nullptr;
+
     // The two panels in the same place, and the stack that shows one of them.
     QWidget* inputPanel = nullptr;
     QWidget* resultPanel = nullptr;

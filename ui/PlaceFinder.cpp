@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,12 @@ const char* const UnreadableListNotice =
     "The list of places could not be read; use the web search instead.";
 const char* const UnwritableZoneNotice =
     "The time zone of this place cannot be entered here; readings for it would be wrong.";
+const char* const UnknownZoneNotice = "The time zone of this place, %1, is not known to this "
+                                      "computer; enter the zone by hand.";
+const char* const NoPlaceNote = "No place of this name in the list: enter its latitude, "
+                                "longitude and time zone, or use the lookup button.";
+// The note is given for a text of at least this many characters.
+constexpr int NoteLength = 3;
 
 // The place's number in the list, on each suggestion.
 constexpr int PlaceRole = Qt::UserRole + 1;
@@ -65,9 +72,12 @@ void selectNumber(QComboBox* list, int value) {
     }
 }
 
+void notify(QWidget* parent, const QString& text) {
+    platform::services().messages->notify(parent, text, platform::MessageIcon::Information);
+}
+
 void notify(QWidget* parent, const char* text) {
-    platform::services().messages->notify(parent, QString::fromUtf8(text),
-                                          platform::MessageIcon::Information);
+    notify(parent, QString::fromUtf8(text));
 }
 
 } // namespace
@@ -98,12 +108,6 @@ void PlaceFinder::createControls(QWidget* window) {
     cmdNow->setToolTip(QStringLiteral("Fill the date and time with the present moment"));
     placeAfter(in_.cboYear, cmdNow);
 
-    lblZoneName = new QLabel(window);
-    lblZoneName->setObjectName(QStringLiteral("lblZoneName"));
-    lblZoneName->setAccessibleName(QStringLiteral("Time zone of the chosen place"));
-    lblZoneName->setTextFormat(Qt::PlainText);
-    placeAfter(in_.chkDST, lblZoneName);
-
     placeTabOrder();
 }
 
@@ -132,14 +136,30 @@ void PlaceFinder::connectControls(QWidget* window) {
     for (QRadioButton* option : {in_.optLat0, in_.optLong0}) {
         connect(option, &QRadioButton::toggled, this, &PlaceFinder::place_ChangedElsewhere);
     }
+    // A box changed by anyone but the finder is the user's.
+    for (const auto& [box, mark] : filledLineBoxes()) {
+        connect(box, &QLineEdit::textChanged, this, [this, mark = mark] {
+            if (writing_ == 0) {
+                filled_.*mark = false;
+            }
+        });
+    }
+    connect(in_.chkDST, &QCheckBox::toggled, this, [this] {
+        if (writing_ == 0) {
+            filled_.daylightSaving = false;
+        }
+    });
+    in_.lblZoneName->installEventFilter(this);
     if (auto* main = qobject_cast<frmMain*>(window)) {
-        connect(main, &frmMain::savedReadingOpened, this, &PlaceFinder::forgetPlace);
+        connect(main, &frmMain::savedReadingOpened, this, &PlaceFinder::readingOpened);
     }
 }
 
 bool PlaceFinder::eventFilter(QObject* watched, QEvent* event) {
     if (watched == in_.txtMCity && event->type() == QEvent::FocusIn) {
         txtMCity_GotFocus();
+    } else if (watched == in_.lblZoneName && event->type() == QEvent::Resize) {
+        showZoneName(in_.lblZoneName->toolTip());
     } else if (watched == window_ && event->type() == QEvent::ShowToParent) {
         // Sent once the window's own show handling has laid its order.
         placeTabOrder();
@@ -174,6 +194,7 @@ void PlaceFinder::txtMCity_GotFocus() {
 
 void PlaceFinder::txtMCity_Change(const QString& text) {
     forgetPlace();
+    emptyFilledBoxes();
     if (!list_) {
         return;
     }
@@ -184,6 +205,7 @@ void PlaceFinder::txtMCity_Change(const QString& text) {
         item->setEditable(false);
         suggestions_->appendRow(item);
     }
+    showPlaceNote(suggestions_->rowCount() == 0 && text.trimmed().size() >= NoteLength);
     if (suggestions_->rowCount() == 0) {
         completer_->popup()->hide();
         return;
@@ -215,17 +237,34 @@ void PlaceFinder::suggestion_Click(const QModelIndex& index) {
     in_.txtLonM->setText(QString::number(longitude % MinutesPerDegree));
     (place.longitudeMinutes < 0 ? in_.optLong1 : in_.optLong0)->setChecked(true);
     --writing_;
+    filled_ = {};
+    filled_.state = filled_.country = true;
+    filled_.latitudeDegrees = filled_.latitudeMinutes = true;
+    filled_.longitudeDegrees = filled_.longitudeMinutes = true;
+    showPlaceNote(false);
+    const QTimeZone zone(place.zone);
+    if (!zone.isValid()) {
+        chosen_ = ChosenPlace{place.name, place.zone, place.longitudeMinutes, false};
+        emptyZone();
+        notify(window_, QString::fromUtf8(UnknownZoneNotice).arg(QString::fromLatin1(place.zone)));
+        return;
+    }
     // The place takes charge of the zone even on an impossible date: the zone is written
     // (and its name shown) once the date is one.
-    chosen_ = State{place.zone, place.longitudeMinutes, true};
-    lblZoneName->clear();
+    chosen_ = ChosenPlace{place.name, place.zone, place.longitudeMinutes, true};
+    showZoneName({});
     if (const std::optional<QDateTime> moment = listedMoment()) {
-        writeZone(ZoneResolver::OffsetAt(QTimeZone(place.zone), moment->date(), moment->time()),
+        writeZone(ZoneResolver::OffsetAt(zone, moment->date(), moment->time()),
                   place.longitudeMinutes, true);
     }
 }
 
 void PlaceFinder::cmdNow_Click() {
+    if (chosen_ && !QTimeZone(chosen_->zoneId).isValid()) {
+        notify(window_,
+               QString::fromUtf8(UnknownZoneNotice).arg(QString::fromLatin1(chosen_->zoneId)));
+        return;
+    }
     const QTimeZone zone = chosen_ ? QTimeZone(chosen_->zoneId) : localZone_();
     const QDateTime utc = now_();
     const QDateTime local = zone.isValid() ? utc.toTimeZone(zone) : utc.toLocalTime();
@@ -305,6 +344,7 @@ bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offs
     if (!entry) {
         releaseZone();
         if (announce) {
+            emptyZone();
             notify(window_, UnwritableZoneNotice);
         }
         return false;
@@ -316,26 +356,27 @@ bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offs
     --writing_;
     if (chosen_) {
         chosen_->zoneInCharge = true;
+        filled_.zoneHour = filled_.zoneMinute = filled_.daylightSaving = true;
     }
-    lblZoneName->setText(chosen_ ? QString::fromLatin1(chosen_->zoneId) : QString());
+    showZoneName(chosen_ ? QString::fromLatin1(chosen_->zoneId) : QString());
     return true;
 }
 
 void PlaceFinder::keepInUndo(OpenUndo& undo) {
-    undo.addPart(QStringLiteral("place"), {[this] { return QVariant::fromValue(state()); },
-                                           [this](const QVariant& kept) {
-                                               restoreState(kept.value<std::optional<State>>());
-                                           }});
+    undo.addPart(QStringLiteral("place"),
+                 {[this] { return QVariant::fromValue(state()); },
+                  [this](const QVariant& kept) { restoreState(kept.value<State>()); }});
 }
 
-std::optional<PlaceFinder::State> PlaceFinder::state() const {
-    return chosen_;
+PlaceFinder::State PlaceFinder::state() const {
+    return {chosen_, filled_};
 }
 
-void PlaceFinder::restoreState(const std::optional<State>& state) {
-    chosen_ = state;
-    lblZoneName->setText(chosen_ && chosen_->zoneInCharge ? QString::fromLatin1(chosen_->zoneId)
-                                                          : QString());
+void PlaceFinder::restoreState(const State& state) {
+    chosen_ = state.place;
+    filled_ = state.filled;
+    showZoneName(chosen_ && chosen_->zoneInCharge ? QString::fromLatin1(chosen_->zoneId)
+                                                  : QString());
 }
 
 void PlaceFinder::forgetPlace() {
@@ -343,9 +384,76 @@ void PlaceFinder::forgetPlace() {
     releaseZone();
 }
 
+// The boxes hold the reading's values now, and City, State and Country were emptied.
+void PlaceFinder::readingOpened() {
+    forgetPlace();
+    filled_ = {};
+    showPlaceNote(false);
+}
+
+std::vector<std::pair<QLineEdit*, bool PlaceFinder::FilledBoxes::*>>
+PlaceFinder::filledLineBoxes() const {
+    return {{in_.txtMState, &FilledBoxes::state},
+            {in_.txtMCountry, &FilledBoxes::country},
+            {in_.txtLatD, &FilledBoxes::latitudeDegrees},
+            {in_.txtLatM, &FilledBoxes::latitudeMinutes},
+            {in_.txtLonD, &FilledBoxes::longitudeDegrees},
+            {in_.txtLonM, &FilledBoxes::longitudeMinutes},
+            {in_.txtZoneHour, &FilledBoxes::zoneHour},
+            {in_.txtZoneMinute, &FilledBoxes::zoneMinute}};
+}
+
+void PlaceFinder::emptyFilledBoxes() {
+    ++writing_;
+    for (const auto& [box, mark] : filledLineBoxes()) {
+        if (filled_.*mark) {
+            box->clear();
+        }
+    }
+    if (filled_.daylightSaving) {
+        in_.chkDST->setChecked(false);
+    }
+    --writing_;
+    filled_ = {};
+}
+
+void PlaceFinder::emptyZone() {
+    ++writing_;
+    in_.txtZoneHour->clear();
+    in_.txtZoneMinute->clear();
+    in_.chkDST->setChecked(false);
+    --writing_;
+    filled_.zoneHour = filled_.zoneMinute = filled_.daylightSaving = false;
+    releaseZone();
+}
+
+void PlaceFinder::showPlaceNote(bool show) {
+    const QString note = show ? QString::fromUtf8(NoPlaceNote) : QString();
+    if (in_.lblPlaceNote->text() == note) {
+        return;
+    }
+    // On the screen the note takes three short lines rather than widening the window.
+    QString lines = note;
+    in_.lblPlaceNote->setText(lines.replace(QStringLiteral(": "), QStringLiteral(":\n"))
+                                  .replace(QStringLiteral(", or "), QStringLiteral(",\nor ")));
+    in_.lblPlaceNote->setVisible(show);
+    in_.inputPanel->layout()->invalidate();
+    emit placeNoteChanged();
+    // Screen readers hear the note with the box; Qt 6.4 has no announcement of its own.
+    in_.txtMCity->setAccessibleDescription(note);
+    QAccessibleEvent changed(in_.txtMCity, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void PlaceFinder::showZoneName(const QString& name) {
+    QLabel* label = in_.lblZoneName;
+    label->setToolTip(name);
+    label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
+}
+
 void PlaceFinder::releaseZone() {
     if (chosen_) {
         chosen_->zoneInCharge = false;
     }
-    lblZoneName->clear();
+    showZoneName({});
 }

@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class OpenUndo;
 class QCheckBox;
@@ -28,13 +30,14 @@ class QStandardItemModel;
 
 // The place finder on the main window's input panel: suggestions of places as the City box
 // is typed into, and the choosing of one, which fills the place's names, coordinates, zone
-// and daylight saving. It also adds the Now button beside the date lists and the name of
-// the chosen place's zone beside the zone boxes.
+// and daylight saving. It also adds the Now button beside the date lists, and writes the
+// name of the chosen place's zone beside the zone boxes and the note under City.
 //
 // While a place is chosen and in charge of the zone boxes, changes of date or time make the
 // zone and DST follow. Any other change of a zone box or DST (typing, the picker, a saved
 // reading) makes them the user's; choosing a place again takes them back. A change of City
-// or of the coordinates, or opening a saved reading, forgets the chosen place.
+// or of the coordinates, or opening a saved reading, forgets the chosen place; a change of
+// City also empties the boxes the finder filled and the user left as they were.
 class PlaceFinder : public QObject {
     Q_OBJECT
 public:
@@ -46,17 +49,29 @@ public:
     // The present moment and this computer's zone, for Now; tests replace them.
     void setClock(std::function<QDateTime()> now, std::function<QTimeZone()> localZone);
 
-    // The chosen place and whether it is in charge of the zone boxes.
-    struct State {
-        QByteArray zoneId;        // IANA id of the place's zone
-        int longitudeMinutes = 0; // the place's longitude in minutes of arc, east positive
+    // The place chosen in the list and whether it is in charge of the zone boxes.
+    struct ChosenPlace {
+        QString name;             // the place's bare name, as it went into City
+        QByteArray zoneId;        // IANA id of its zone; one this computer may not know
+        int longitudeMinutes = 0; // minutes of arc, east positive
         bool zoneInCharge = false;
     };
-    // Nothing when no place is chosen.
-    std::optional<State> state() const;
-    // Takes up a chosen place as it was (nothing forgets the place). The controls are not
-    // written: they are expected to hold what they held with that state.
-    void restoreState(const std::optional<State>& state);
+    // The boxes the finder filled that the user has not changed since: editing City empties
+    // them. A box the user changes is the user's from then on.
+    struct FilledBoxes {
+        bool state = false, country = false;
+        bool latitudeDegrees = false, latitudeMinutes = false;
+        bool longitudeDegrees = false, longitudeMinutes = false;
+        bool zoneHour = false, zoneMinute = false, daylightSaving = false;
+    };
+    struct State {
+        std::optional<ChosenPlace> place; // nothing when no place is chosen
+        FilledBoxes filled;
+    };
+    State state() const;
+    // Takes up a state as it was. The controls are not written: they are expected to hold
+    // what they held with that state.
+    void restoreState(const State& state);
 
     // "Undo Open" brings back the chosen place, and whether it was in charge of the zone
     // boxes, with the inputs.
@@ -64,6 +79,10 @@ public:
 
     // The City box shows at most this many suggestions.
     static constexpr int SuggestionLimit = 30;
+
+signals:
+    // The note under City appeared or went: the input panel's least height changed.
+    void placeNoteChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +107,16 @@ private:
     bool writeZone(const std::optional<ZoneResolver::LocalOffset>& offset, int longitudeMinutes,
                    bool announce);
     void forgetPlace();
+    void readingOpened();
+    // Empties the boxes the finder filled that are still as it left them.
+    void emptyFilledBoxes();
+    // Empties the zone boxes and DST and releases them.
+    void emptyZone();
+    void showPlaceNote(bool show);
+    // The zone's name beside the zone boxes, elided to the room the row leaves it.
+    void showZoneName(const QString& name);
+    // Each line box the finder fills, with its mark in FilledBoxes.
+    std::vector<std::pair<QLineEdit*, bool FilledBoxes::*>> filledLineBoxes() const;
     void releaseZone();
 
     QWidget* window_;
@@ -100,13 +129,13 @@ private:
     ListState listState_ = ListState::NotRead;
     std::unique_ptr<Gazetteer> list_;
 
-    std::optional<State> chosen_;
+    std::optional<ChosenPlace> chosen_;
+    FilledBoxes filled_;
     int writing_ = 0; // above 0 while the finder itself writes into controls
 
     QStandardItemModel* suggestions_ = nullptr;
     QCompleter* completer_ = nullptr;
     QToolButton* cmdNow = nullptr;
-    QLabel* lblZoneName = nullptr;
 };
 
-Q_DECLARE_METATYPE(std::optional<PlaceFinder::State>)
+Q_DECLARE_METATYPE(PlaceFinder::State)

@@ -33,6 +33,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createControls();
     Form_Load();
     placeFinder_ = new PlaceFinder(this, inputControls());
+    connect(placeFinder_, &PlaceFinder::placeNoteChanged, this, [this] {
+        panels->setMinimumHeight(fraMain->minimumSizeHint().height());
+        fitHeightToWidth();
+    });
 }
 
 void frmMain::createControls() {
@@ -159,6 +163,10 @@ void frmMain::showEvent(QShowEvent* event) {
 // itself for them: the central area's least height follows its width.
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    fitHeightToWidth();
+}
+
+void frmMain::fitHeightToWidth() {
     QWidget* central = centralWidget();
     if (central == nullptr || central->layout() == nullptr) {
         return;

@@ -128,6 +128,7 @@ private:
     bool tabOrderSettled_ = false;
     // The window is never shorter than its wrapped texts need at its width.
     void resizeEvent(QResizeEvent* event) override;
+    void fitHeightToWidth();
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);
@@ -150,6 +151,10 @@ private:
     void txtZoneHour_KeyPress(std::uint16_t& KeyAscii);
     void txtZoneMinute_KeyPress(std::uint16_t& KeyAscii);
     void numberBoxKeyPress(std::uint16_t& KeyAscii);
+    // A zone box also takes a minus sign typed first while it holds none.
+    void zoneBoxKeyPress(const QLineEdit& box, std::uint16_t& KeyAscii);
+    // The zone boxes, DST or the longitude changed: lblZoneUtc follows.
+    void zone_Change();
 
     QWidget* bannerArea_ = nullptr;
     QWidget* offerArea_ = nullptr;
@@ -171,6 +176,8 @@ private:
     QLineEdit* txtZoneMinute = nullptr;
     QCheckBox* chkDST = nullptr;
     ClickableLabel* lblTZHelp = nullptr;
+    QLabel* lblZoneUtc = nullptr;  // the zone the boxes give, as "UTC+1:00"
+    QLabel* lblZoneName = nullptr; // the chosen place's zone, written by the place finder
     QLineEdit* txtLatD = nullptr;
     QLineEdit* txtLatM = nullptr;
     QRadioButton* optLat0 = nullptr; // North
@@ -182,6 +189,7 @@ private:
     QLineEdit* txtMCity = nullptr;
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
+    QLabel* lblPlaceNote = nullptr; // under City, written by the place finder
     QPushButton* cmdBrowser = nullptr;
     QPushButton* cmdRashi = nullptr;
 
@@ -195,6 +203,7 @@ private:
     QLabel* lblPosition = nullptr;
     QLabel* lblChange = nullptr;
     QLabel* lblCaution = nullptr;
+    QLabel* lblZoneWarning = nullptr; // the zone read is not the chosen place's clock
     QPushButton* cmdCopy = nullptr;
     // The reading on the result panel as copied, printed and exported; none before the first.
     std::optional<ReadingReport::Report> report_;

@@ -100,6 +100,8 @@ void frmMain::showPanel(QWidget* panel, QWidget* defaultFocus) {
     QWidget* const before = panels->currentWidget();
     QWidget* const focused = focusWidget();
     panels->setCurrentWidget(panel);
+    // The panel now in front may need more height at this width (a zone warning, a caution).
+    fitHeightToWidth();
     if (before != panel && (focused == nullptr || before->isAncestorOf(focused))) {
         defaultFocus->setFocus(Qt::OtherFocusReason);
     }
@@ -202,10 +204,23 @@ void frmMain::txtLonM_KeyPress(std::uint16_t& KeyAscii) {
     numberBoxKeyPress(KeyAscii);
 }
 void frmMain::txtZoneHour_KeyPress(std::uint16_t& KeyAscii) {
-    numberBoxKeyPress(KeyAscii);
+    zoneBoxKeyPress(*txtZoneHour, KeyAscii);
 }
 void frmMain::txtZoneMinute_KeyPress(std::uint16_t& KeyAscii) {
-    numberBoxKeyPress(KeyAscii);
+    zoneBoxKeyPress(*txtZoneMinute, KeyAscii);
+}
+
+// Most people write a zone ahead of universal time with its sign, "-1" in the picker's way.
+void frmMain::zoneBoxKeyPress(const QLineEdit& box, std::uint16_t& KeyAscii) {
+    QString kept = box.text();
+    int position = box.cursorPosition();
+    if (box.hasSelectedText()) {
+        position = box.selectionStart();
+        kept.remove(position, box.selectedText().size());
+    }
+    if (!KeyCodes::IsZoneSign(KeyAscii, kept, position)) {
+        numberBoxKeyPress(KeyAscii);
+    }
 }
 
 void frmMain::numberBoxKeyPress(std::uint16_t& KeyAscii) {

@@ -6,9 +6,13 @@
 #include "shell/UpdateReminder.h"
 #include "shell/frmReferFriend.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -93,6 +97,34 @@ std::vector<ProgramWindow> programWindows() {
              ShellWindow shell;
              shell.offers().bringToFront(OfferArea::FullBrand);
              shell.calculate();
+             visit(shell.main());
+         }},
+        {"frmMain with a note under City and the zone in universal time",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             auto* city = shell.control<QLineEdit>("txtMCity");
+             city->setFocus();
+             QTest::keyClicks(city, QStringLiteral("Mordorx"));
+             shell.control<QLineEdit>("txtZoneHour")->setText(QStringLiteral("-10"));
+             shell.control<QLineEdit>("txtZoneMinute")->setText(QStringLiteral("30"));
+             QCoreApplication::processEvents();
+             visit(shell.main());
+         }},
+        {"frmMain with a zone warning on the result panel",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             shell.control<QComboBox>("cboYear")->setCurrentText(QStringLiteral("2025"));
+             auto* city = shell.control<QLineEdit>("txtMCity");
+             city->setFocus();
+             QTest::keyClicks(city, QStringLiteral("Madrid"));
+             QAbstractItemView* places = shell.main().findChild<QCompleter*>()->popup();
+             QTest::keyClick(places, Qt::Key_Down);
+             QTest::keyClick(places, Qt::Key_Return);
+             shell.control<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+             shell.control<QLineEdit>("txtZoneHour")->setText(QStringLiteral("1"));
+             shell.control<QPushButton>("cmdRashi")->click();
+             QCoreApplication::processEvents();
+             EXPECT_FALSE(shell.control<QLabel>("lblZoneWarning")->text().isEmpty());
              visit(shell.main());
          }},
         {"frmTimeZone from TZ Help",

@@ -438,7 +438,7 @@ void PlaceFinder::showPlaceNote(bool show) {
                                   .replace(QStringLiteral(", or "), QStringLiteral(",\nor ")));
     in_.lblPlaceNote->setVisible(show);
     in_.inputPanel->layout()->invalidate();
-    emit placeNoteChanged();
+    emit panelHeightChanged();
     // Screen readers hear the note with the box; Qt 6.4 has no announcement of its own.
     in_.txtMCity->setAccessibleDescription(note);
     QAccessibleEvent changed(in_.txtMCity, QAccessible::DescriptionChanged);
@@ -449,6 +449,11 @@ void PlaceFinder::showZoneName(const QString& name) {
     QLabel* label = in_.lblZoneName;
     label->setToolTip(name);
     label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
+    if (label->isHidden() != name.isEmpty()) {
+        label->setHidden(name.isEmpty());
+        in_.inputPanel->layout()->invalidate();
+        emit panelHeightChanged();
+    }
 }
 
 void PlaceFinder::releaseZone() {

@@ -81,8 +81,9 @@ public:
     static constexpr int SuggestionLimit = 30;
 
 signals:
-    // The note under City appeared or went: the input panel's least height changed.
-    void placeNoteChanged();
+    // The note under City or the zone's name appeared or went: the input panel's least
+    // height changed.
+    void panelHeightChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

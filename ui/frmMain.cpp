@@ -33,7 +33,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createControls();
     Form_Load();
     placeFinder_ = new PlaceFinder(this, inputControls());
-    connect(placeFinder_, &PlaceFinder::placeNoteChanged, this, [this] {
+    connect(placeFinder_, &PlaceFinder::panelHeightChanged, this, [this] {
         panels->setMinimumHeight(fraMain->minimumSizeHint().height());
         fitHeightToWidth();
     });

@@ -251,19 +251,24 @@ QFrame* frmMain::createZoneFrame() {
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
     lblZoneUtc = named(new QLabel, "lblZoneUtc", QStringLiteral("Zone in universal time"));
     lblZoneUtc->setTextFormat(Qt::PlainText);
-    // The zone name takes what room the row has left, elided, and never widens the window.
+    // The zone name stands under the zone boxes, shown only with a name: the row beside them
+    // has no room for it. A long name is elided and never widens the window.
     lblZoneName = named(new QLabel, "lblZoneName", QStringLiteral("Time zone of the chosen place"));
     lblZoneName->setTextFormat(Qt::PlainText);
     lblZoneName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* zoneRow = new QHBoxLayout(fraZone);
-    zoneRow->setContentsMargins(0, 0, 0, 0);
+    lblZoneName->hide();
+    auto* zoneLines = new QVBoxLayout(fraZone);
+    zoneLines->setContentsMargins(0, 0, 0, 0);
+    auto* zoneRow = new QHBoxLayout;
     zoneRow->addWidget(txtZoneHour);
     zoneRow->addWidget(named(new QLabel(QStringLiteral(":")), "lblZoneSeparator"));
     zoneRow->addWidget(txtZoneMinute);
     zoneRow->addWidget(lblZoneUtc);
     zoneRow->addWidget(chkDST);
     zoneRow->addWidget(lblTZHelp);
-    zoneRow->addWidget(lblZoneName, 1);
+    zoneRow->addStretch();
+    zoneLines->addLayout(zoneRow);
+    zoneLines->addWidget(lblZoneName);
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute}) {
         connect(box, &QLineEdit::textChanged, this, &frmMain::zone_Change);
     }

@@ -47,4 +47,8 @@ bool IsStrayAltCharacter(const QKeyEvent& event) {
     return first >= 32 && first != 127;
 }
 
+bool IsZoneSign(std::uint16_t code, const QString& kept, int position) {
+    return code == u'-' && position == 0 && !kept.contains(QLatin1Char('-'));
+}
+
 } // namespace KeyCodes

@@ -4,6 +4,7 @@
 #include <optional>
 
 class QKeyEvent;
+class QString;
 
 // The character codes that key presses type into a text box.
 namespace KeyCodes {
@@ -25,5 +26,10 @@ bool IsStrayAltCharacter(const QKeyEvent& event);
 constexpr bool IsNumberBoxCode(std::uint16_t code) {
     return (code >= 48 && code <= 57) || code == Backspace;
 }
+
+// A zone box also takes a minus sign (code 45) typed as the first character of its number,
+// while the text it keeps (`kept`: its text less any selection the key replaces) holds none.
+// `position` is where the character would go.
+bool IsZoneSign(std::uint16_t code, const QString& kept, int position);
 
 } // namespace KeyCodes

@@ -1,6 +1,5 @@
 #include "OpenUndo.h"
 
-#include "ReadingRecord.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
@@ -10,68 +9,40 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 
-namespace {
-
-const QString InputPanel = QStringLiteral("fraMain");
-const QString ResultPanel = QStringLiteral("fraResult");
-const QString Panels = QStringLiteral("panels");
-
-template <typename Widget> QList<Widget*> namedIn(const QWidget& window, const QString& panel) {
-    QList<Widget*> found;
-    if (const auto* root = window.findChild<QWidget*>(panel)) {
-        for (Widget* widget : root->findChildren<Widget*>()) {
-            if (!widget->objectName().isEmpty()) {
-                found.append(widget);
-            }
-        }
-    }
-    return found;
-}
-
-} // namespace
-
-FormSnapshot CaptureForm(const QWidget& window) {
+FormSnapshot CaptureForm(const InputControls& inputs) {
     FormSnapshot s;
-    for (const QLineEdit* box : namedIn<QLineEdit>(window, InputPanel)) {
-        s.controls.insert(box->objectName(), box->text());
+    for (const QLineEdit* box : inputs.boxes()) {
+        s.controls.insert(box, box->text());
     }
-    for (const QComboBox* list : namedIn<QComboBox>(window, InputPanel)) {
-        s.controls.insert(list->objectName(), list->isEditable() ? QVariant(list->currentText())
-                                                                 : QVariant(list->currentIndex()));
+    for (const QComboBox* list : inputs.lists()) {
+        s.controls.insert(list, list->isEditable() ? QVariant(list->currentText())
+                                                   : QVariant(list->currentIndex()));
     }
-    for (const QAbstractButton* button : namedIn<QAbstractButton>(window, InputPanel)) {
+    for (const QAbstractButton* button : inputs.checkables()) {
         if (const auto* box = qobject_cast<const QCheckBox*>(button)) {
-            s.controls.insert(box->objectName(), static_cast<int>(box->checkState()));
-        } else if (button->isCheckable()) {
-            s.controls.insert(button->objectName(), button->isChecked());
+            s.controls.insert(box, static_cast<int>(box->checkState()));
+        } else {
+            s.controls.insert(button, button->isChecked());
         }
     }
-    for (const QLabel* label : namedIn<QLabel>(window, ResultPanel)) {
+    for (const QLabel* label : inputs.resultPanel->findChildren<QLabel*>()) {
         const QPixmap picture = label->pixmap();
         if (!picture.isNull()) {
-            s.resultPictures.insert(label->objectName(), picture);
+            s.resultPictures.insert(label, picture);
         } else {
-            s.resultTexts.insert(label->objectName(), label->text());
+            s.resultTexts.insert(label, label->text());
         }
     }
-    if (const auto* stack = window.findChild<QStackedWidget*>(Panels)) {
-        s.panelInFront = stack->currentIndex();
-    }
-    s.reading = currentReading();
+    s.panelInFront = inputs.panels->currentIndex();
     return s;
 }
 
-void RestoreForm(QWidget& window, const FormSnapshot& s) {
-    for (QLineEdit* box : namedIn<QLineEdit>(window, InputPanel)) {
-        if (s.controls.contains(box->objectName())) {
-            box->setText(s.controls.value(box->objectName()).toString());
-        }
+void RestoreForm(const InputControls& inputs, const FormSnapshot& s) {
+    for (QLineEdit* box : inputs.boxes()) {
+        box->setText(s.controls.value(box).toString());
     }
-    for (QComboBox* list : namedIn<QComboBox>(window, InputPanel)) {
-        if (!s.controls.contains(list->objectName())) {
-            continue;
-        }
-        const QVariant value = s.controls.value(list->objectName());
+    for (QComboBox* list : inputs.lists()) {
+        const QVariant value = s.controls.value(list);
         if (list->isEditable()) {
             list->setCurrentText(value.toString());
         } else {
@@ -79,39 +50,35 @@ void RestoreForm(QWidget& window, const FormSnapshot& s) {
         }
     }
     // An option is put back by checking it; its partner clears itself.
-    for (QAbstractButton* button : namedIn<QAbstractButton>(window, InputPanel)) {
-        if (!s.controls.contains(button->objectName())) {
-            continue;
-        }
-        const QVariant value = s.controls.value(button->objectName());
+    for (QAbstractButton* button : inputs.checkables()) {
+        const QVariant value = s.controls.value(button);
         if (auto* box = qobject_cast<QCheckBox*>(button)) {
             box->setCheckState(static_cast<Qt::CheckState>(value.toInt()));
         } else if (value.toBool()) {
             button->setChecked(true);
         }
     }
-    for (QLabel* label : namedIn<QLabel>(window, ResultPanel)) {
-        if (s.resultPictures.contains(label->objectName())) {
-            label->setPixmap(s.resultPictures.value(label->objectName()));
-        } else if (s.resultTexts.contains(label->objectName())) {
-            label->setText(s.resultTexts.value(label->objectName()));
+    for (QLabel* label : inputs.resultPanel->findChildren<QLabel*>()) {
+        if (s.resultPictures.contains(label)) {
+            label->setPixmap(s.resultPictures.value(label));
+        } else if (s.resultTexts.contains(label)) {
+            label->setText(s.resultTexts.value(label));
         }
     }
-    if (auto* stack = window.findChild<QStackedWidget*>(Panels)) {
-        stack->setCurrentIndex(s.panelInFront);
-        // The focus does not stay in the panel that went behind.
-        QWidget* focused = window.focusWidget();
-        if (focused != nullptr && !focused->isVisibleTo(&window) && stack->currentWidget()) {
-            for (QWidget* child : stack->currentWidget()->findChildren<QWidget*>()) {
-                if (child->focusPolicy() & Qt::TabFocus && child->isVisibleTo(&window) &&
-                    child->isEnabled()) {
-                    child->setFocus(Qt::OtherFocusReason);
-                    break;
-                }
+    QStackedWidget* stack = inputs.panels;
+    stack->setCurrentIndex(s.panelInFront);
+    // The focus does not stay in the panel that went behind.
+    QWidget* window = stack->window();
+    QWidget* focused = window->focusWidget();
+    if (focused != nullptr && !focused->isVisibleTo(window) && stack->currentWidget()) {
+        for (QWidget* child : stack->currentWidget()->findChildren<QWidget*>()) {
+            if (child->focusPolicy() & Qt::TabFocus && child->isVisibleTo(window) &&
+                child->isEnabled()) {
+                child->setFocus(Qt::OtherFocusReason);
+                break;
             }
         }
     }
-    currentReading() = s.reading;
 }
 
 OpenUndo::OpenUndo(frmMain& window) : QObject(&window), window_(&window) {
@@ -128,7 +95,7 @@ void OpenUndo::openBegins() {
     if (window_.isNull()) {
         return;
     }
-    FormSnapshot snapshot = CaptureForm(*window_);
+    FormSnapshot snapshot = CaptureForm(window_->inputControls());
     for (const auto& [name, part] : parts_) {
         if (part.capture) {
             snapshot.parts.insert(name, part.capture());
@@ -144,17 +111,16 @@ void OpenUndo::openCompleted() {
     // From here on a change of any input is an edit. Controls are watched only while there
     // is something to undo.
     const auto edit = [this] { noteEdit(); };
-    for (QLineEdit* box : namedIn<QLineEdit>(*window_, InputPanel)) {
+    const InputControls inputs = window_->inputControls();
+    for (QLineEdit* box : inputs.boxes()) {
         editWatches_.push_back(connect(box, &QLineEdit::textChanged, this, edit));
     }
-    for (QComboBox* list : namedIn<QComboBox>(*window_, InputPanel)) {
+    for (QComboBox* list : inputs.lists()) {
         editWatches_.push_back(connect(list, &QComboBox::currentIndexChanged, this, edit));
         editWatches_.push_back(connect(list, &QComboBox::currentTextChanged, this, edit));
     }
-    for (QAbstractButton* button : namedIn<QAbstractButton>(*window_, InputPanel)) {
-        if (button->isCheckable()) {
-            editWatches_.push_back(connect(button, &QAbstractButton::toggled, this, edit));
-        }
+    for (QAbstractButton* button : inputs.checkables()) {
+        editWatches_.push_back(connect(button, &QAbstractButton::toggled, this, edit));
     }
     setArmed(true);
 }
@@ -169,7 +135,7 @@ void OpenUndo::undo() {
     }
     const FormSnapshot snapshot = std::move(*before_);
     setArmed(false);
-    RestoreForm(*window_, snapshot);
+    RestoreForm(window_->inputControls(), snapshot);
     for (const auto& [name, part] : parts_) {
         if (part.restore && snapshot.parts.contains(name)) {
             part.restore(snapshot.parts.value(name));

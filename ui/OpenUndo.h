@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ReadingInput.h"
+#include "InputControls.h"
 
 #include <QHash>
 #include <QMetaObject>
@@ -14,28 +14,26 @@
 #include <optional>
 #include <vector>
 
+class QLabel;
 class frmMain;
 
 // What an undone open gives back: every input, the result panel and which panel was in front.
 struct FormSnapshot {
-    // Each named control of the input panel: a box's text, a list's entry, a check state.
-    QHash<QString, QVariant> controls;
-    // Each named label of the result panel: its text, or its picture when it shows one.
-    QHash<QString, QString> resultTexts;
-    QHash<QString, QPixmap> resultPictures;
+    // Each input control: a box's text, a list's entry, a check state.
+    QHash<const QObject*, QVariant> controls;
+    // Each label of the result panel: its text, or its picture when it shows one.
+    QHash<const QLabel*, QString> resultTexts;
+    QHash<const QLabel*, QPixmap> resultPictures;
     int panelInFront = 0;
-    // The reading record that the result panel was made from.
-    ReadingInput reading;
     // State kept outside the controls, by the name of the part that keeps it (such as the
     // place a place finder has chosen); see OpenUndo::addPart.
     QHash<QString, QVariant> parts;
 };
 
-// Reads and writes the snapshot of a main window through its named controls: the input
-// panel "fraMain", the result panel "fraResult" and the panels' stack "panels". New controls
-// of the input panel are covered without further work.
-FormSnapshot CaptureForm(const QWidget& window);
-void RestoreForm(QWidget& window, const FormSnapshot& snapshot);
+// Reads and writes the snapshot of a main window through its input controls; every label of
+// the result panel is covered without further work.
+FormSnapshot CaptureForm(const InputControls& inputs);
+void RestoreForm(const InputControls& inputs, const FormSnapshot& snapshot);
 
 // One level of "Undo Open": before a saved reading replaces the inputs the window's state is
 // kept; undoing puts it back. Nothing is left to undo after the undo itself, and after any

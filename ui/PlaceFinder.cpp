@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,14 +31,16 @@ const char* const UnreadableListNotice =
     "The list of places could not be read; use the web search instead.";
 const char* const UnwritableZoneNotice =
     "The time zone of this place cannot be entered here; readings for it would be wrong.";
+const char* const UnknownZoneNotice = "The time zone of this place, %1, is not known to this "
+                                      "computer; enter the zone by hand.";
+const char* const NoPlaceNote = "No place of this name in the list: enter its latitude, "
+                                "longitude and time zone, or use the lookup button.";
+// The note is given for a text of at least this many characters.
+constexpr int NoteLength = 3;
 
 // The place's number in the list, on each suggestion.
 constexpr int PlaceRole = Qt::UserRole + 1;
 constexpr int MinutesPerDegree = 60;
-
-template <typename Widget> Widget* find(QWidget* window, const char* name) {
-    return window->findChild<Widget*>(QLatin1String(name));
-}
 
 // The box layout that holds a widget, searched from a layout down.
 QBoxLayout* rowHolding(QLayout* layout, QWidget* widget) {
@@ -62,13 +65,6 @@ void placeAfter(QWidget* existing, QWidget* added) {
     }
 }
 
-// The number of a list's selected entry.
-std::optional<int> selectedNumber(const QComboBox* list) {
-    bool ok = false;
-    const int value = list->currentText().toInt(&ok);
-    return ok && list->currentIndex() >= 0 ? std::optional<int>(value) : std::nullopt;
-}
-
 void selectNumber(QComboBox* list, int value) {
     const int index = list->findText(QString::number(value), Qt::MatchExactly);
     if (index >= 0) {
@@ -76,37 +72,21 @@ void selectNumber(QComboBox* list, int value) {
     }
 }
 
+void notify(QWidget* parent, const QString& text) {
+    platform::services().messages->notify(parent, text, platform::MessageIcon::Information);
+}
+
 void notify(QWidget* parent, const char* text) {
-    platform::services().messages->notify(parent, QString::fromUtf8(text),
-                                          platform::MessageIcon::Information);
+    notify(parent, QString::fromUtf8(text));
 }
 
 } // namespace
 
-PlaceFinder::PlaceFinder(QWidget* window)
-    : QObject(window), window_(window), now_([] { return QDateTime::currentDateTimeUtc(); }),
+PlaceFinder::PlaceFinder(QWidget* window, const InputControls& inputs)
+    : QObject(window), window_(window), in_(inputs),
+      now_([] { return QDateTime::currentDateTimeUtc(); }),
       localZone_([] { return QTimeZone::systemTimeZone(); }) {
     setObjectName(QStringLiteral("placeFinder"));
-    txtMCity = find<QLineEdit>(window, "txtMCity");
-    txtMState = find<QLineEdit>(window, "txtMState");
-    txtMCountry = find<QLineEdit>(window, "txtMCountry");
-    txtLatD = find<QLineEdit>(window, "txtLatD");
-    txtLatM = find<QLineEdit>(window, "txtLatM");
-    txtLonD = find<QLineEdit>(window, "txtLonD");
-    txtLonM = find<QLineEdit>(window, "txtLonM");
-    optLat0 = find<QRadioButton>(window, "optLat0");
-    optLat1 = find<QRadioButton>(window, "optLat1");
-    optLong0 = find<QRadioButton>(window, "optLong0");
-    optLong1 = find<QRadioButton>(window, "optLong1");
-    cboMonth = find<QComboBox>(window, "cboMonth");
-    cboDate = find<QComboBox>(window, "cboDate");
-    cboYear = find<QComboBox>(window, "cboYear");
-    cboHH = find<QComboBox>(window, "cboHH");
-    cboMM = find<QComboBox>(window, "cboMM");
-    cboSS = find<QComboBox>(window, "cboSS");
-    txtZoneHour = find<QLineEdit>(window, "txtZoneHour");
-    txtZoneMinute = find<QLineEdit>(window, "txtZoneMinute");
-    chkDST = find<QCheckBox>(window, "chkDST");
     createControls(window);
     connectControls(window);
 }
@@ -126,13 +106,7 @@ void PlaceFinder::createControls(QWidget* window) {
     cmdNow->setObjectName(QStringLiteral("cmdNow"));
     cmdNow->setAccessibleName(QStringLiteral("Now"));
     cmdNow->setToolTip(QStringLiteral("Fill the date and time with the present moment"));
-    placeAfter(cboYear, cmdNow);
-
-    lblZoneName = new QLabel(window);
-    lblZoneName->setObjectName(QStringLiteral("lblZoneName"));
-    lblZoneName->setAccessibleName(QStringLiteral("Time zone of the chosen place"));
-    lblZoneName->setTextFormat(Qt::PlainText);
-    placeAfter(chkDST, lblZoneName);
+    placeAfter(in_.cboYear, cmdNow);
 
     placeTabOrder();
 }
@@ -140,36 +114,52 @@ void PlaceFinder::createControls(QWidget* window) {
 // Now comes right after the year. The window lays its own order again when first shown,
 // which leaves Now out: it is put back each time the window is shown.
 void PlaceFinder::placeTabOrder() {
-    QWidget::setTabOrder(cboYear, cmdNow);
-    QWidget::setTabOrder(cmdNow, cboHH);
+    QWidget::setTabOrder(in_.cboYear, cmdNow);
+    QWidget::setTabOrder(cmdNow, in_.cboHH);
 }
 
 void PlaceFinder::connectControls(QWidget* window) {
     window->installEventFilter(this);
-    txtMCity->installEventFilter(this);
-    connect(txtMCity, &QLineEdit::textEdited, this, &PlaceFinder::txtMCity_Change);
+    in_.txtMCity->installEventFilter(this);
+    connect(in_.txtMCity, &QLineEdit::textEdited, this, &PlaceFinder::txtMCity_Change);
     connect(cmdNow, &QToolButton::clicked, this, &PlaceFinder::cmdNow_Click);
-    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
+    for (QComboBox* list : {in_.cboMonth, in_.cboDate, in_.cboYear, in_.cboHH, in_.cboMM}) {
         connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::dateOrTime_Change);
     }
-    for (QLineEdit* box : {txtZoneHour, txtZoneMinute}) {
+    for (QLineEdit* box : {in_.txtZoneHour, in_.txtZoneMinute}) {
         connect(box, &QLineEdit::textChanged, this, &PlaceFinder::zone_ChangedElsewhere);
     }
-    connect(chkDST, &QCheckBox::toggled, this, &PlaceFinder::zone_ChangedElsewhere);
-    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM}) {
+    connect(in_.chkDST, &QCheckBox::toggled, this, &PlaceFinder::zone_ChangedElsewhere);
+    for (QLineEdit* box : {in_.txtLatD, in_.txtLatM, in_.txtLonD, in_.txtLonM}) {
         connect(box, &QLineEdit::textChanged, this, &PlaceFinder::place_ChangedElsewhere);
     }
-    for (QRadioButton* option : {optLat0, optLong0}) {
+    for (QRadioButton* option : {in_.optLat0, in_.optLong0}) {
         connect(option, &QRadioButton::toggled, this, &PlaceFinder::place_ChangedElsewhere);
     }
+    // A box changed by anyone but the finder is the user's.
+    for (const auto& [box, mark] : filledLineBoxes()) {
+        connect(box, &QLineEdit::textChanged, this, [this, mark = mark] {
+            if (writing_ == 0) {
+                filled_.*mark = false;
+            }
+        });
+    }
+    connect(in_.chkDST, &QCheckBox::toggled, this, [this] {
+        if (writing_ == 0) {
+            filled_.daylightSaving = false;
+        }
+    });
+    in_.lblZoneName->installEventFilter(this);
     if (auto* main = qobject_cast<frmMain*>(window)) {
-        connect(main, &frmMain::savedReadingOpened, this, &PlaceFinder::forgetPlace);
+        connect(main, &frmMain::savedReadingOpened, this, &PlaceFinder::readingOpened);
     }
 }
 
 bool PlaceFinder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtMCity && event->type() == QEvent::FocusIn) {
+    if (watched == in_.txtMCity && event->type() == QEvent::FocusIn) {
         txtMCity_GotFocus();
+    } else if (watched == in_.lblZoneName && event->type() == QEvent::Resize) {
+        showZoneName(in_.lblZoneName->toolTip());
     } else if (watched == window_ && event->type() == QEvent::ShowToParent) {
         // Sent once the window's own show handling has laid its order.
         placeTabOrder();
@@ -193,7 +183,7 @@ void PlaceFinder::txtMCity_GotFocus() {
     // The suggestions' list is made here too, not with the window.
     suggestions_ = new QStandardItemModel(this);
     completer_ = new QCompleter(suggestions_, this);
-    completer_->setWidget(txtMCity);
+    completer_->setWidget(in_.txtMCity);
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(10);
     completer_->popup()->setObjectName(QStringLiteral("lstPlaces"));
@@ -204,6 +194,7 @@ void PlaceFinder::txtMCity_GotFocus() {
 
 void PlaceFinder::txtMCity_Change(const QString& text) {
     forgetPlace();
+    emptyFilledBoxes();
     if (!list_) {
         return;
     }
@@ -214,13 +205,14 @@ void PlaceFinder::txtMCity_Change(const QString& text) {
         item->setEditable(false);
         suggestions_->appendRow(item);
     }
+    showPlaceNote(suggestions_->rowCount() == 0 && text.trimmed().size() >= NoteLength);
     if (suggestions_->rowCount() == 0) {
         completer_->popup()->hide();
         return;
     }
     // Wide enough for the longest suggestion, as far as the screen allows.
     QAbstractItemView* popup = completer_->popup();
-    QRect under = txtMCity->rect();
+    QRect under = in_.txtMCity->rect();
     under.setWidth(std::max(under.width(), popup->sizeHintForColumn(0) +
                                                popup->verticalScrollBar()->sizeHint().width() +
                                                2 * popup->contentsMargins().left()));
@@ -233,42 +225,58 @@ void PlaceFinder::suggestion_Click(const QModelIndex& index) {
     }
     const Gazetteer::Place place = list_->place(index.data(PlaceRole).toInt());
     ++writing_;
-    txtMCity->setText(place.name);
-    txtMState->setText(place.region);
-    txtMCountry->setText(place.country);
+    in_.txtMCity->setText(place.name);
+    in_.txtMState->setText(place.region);
+    in_.txtMCountry->setText(place.country);
     const int latitude = std::abs(place.latitudeMinutes);
     const int longitude = std::abs(place.longitudeMinutes);
-    txtLatD->setText(QString::number(latitude / MinutesPerDegree));
-    txtLatM->setText(QString::number(latitude % MinutesPerDegree));
-    (place.latitudeMinutes < 0 ? optLat1 : optLat0)->setChecked(true);
-    txtLonD->setText(QString::number(longitude / MinutesPerDegree));
-    txtLonM->setText(QString::number(longitude % MinutesPerDegree));
-    (place.longitudeMinutes < 0 ? optLong1 : optLong0)->setChecked(true);
+    in_.txtLatD->setText(QString::number(latitude / MinutesPerDegree));
+    in_.txtLatM->setText(QString::number(latitude % MinutesPerDegree));
+    (place.latitudeMinutes < 0 ? in_.optLat1 : in_.optLat0)->setChecked(true);
+    in_.txtLonD->setText(QString::number(longitude / MinutesPerDegree));
+    in_.txtLonM->setText(QString::number(longitude % MinutesPerDegree));
+    (place.longitudeMinutes < 0 ? in_.optLong1 : in_.optLong0)->setChecked(true);
     --writing_;
+    filled_ = {};
+    filled_.state = filled_.country = true;
+    filled_.latitudeDegrees = filled_.latitudeMinutes = true;
+    filled_.longitudeDegrees = filled_.longitudeMinutes = true;
+    showPlaceNote(false);
+    const QTimeZone zone(place.zone);
+    if (!zone.isValid()) {
+        chosen_ = ChosenPlace{place.name, place.zone, place.longitudeMinutes, false};
+        emptyZone();
+        notify(window_, QString::fromUtf8(UnknownZoneNotice).arg(QString::fromLatin1(place.zone)));
+        return;
+    }
     // The place takes charge of the zone even on an impossible date: the zone is written
     // (and its name shown) once the date is one.
-    chosen_ = Chosen{place.zone, place.longitudeMinutes};
-    zoneInCharge_ = true;
-    lblZoneName->clear();
+    chosen_ = ChosenPlace{place.name, place.zone, place.longitudeMinutes, true};
+    showZoneName({});
     if (const std::optional<QDateTime> moment = listedMoment()) {
-        writeZone(ZoneResolver::OffsetAt(QTimeZone(place.zone), moment->date(), moment->time()),
+        writeZone(ZoneResolver::OffsetAt(zone, moment->date(), moment->time()),
                   place.longitudeMinutes, true);
     }
 }
 
 void PlaceFinder::cmdNow_Click() {
-    const QTimeZone zone = chosen_ ? QTimeZone(chosen_->zone) : localZone_();
+    if (chosen_ && !QTimeZone(chosen_->zoneId).isValid()) {
+        notify(window_,
+               QString::fromUtf8(UnknownZoneNotice).arg(QString::fromLatin1(chosen_->zoneId)));
+        return;
+    }
+    const QTimeZone zone = chosen_ ? QTimeZone(chosen_->zoneId) : localZone_();
     const QDateTime utc = now_();
     const QDateTime local = zone.isValid() ? utc.toTimeZone(zone) : utc.toLocalTime();
     ++writing_;
-    cboMonth->setCurrentIndex(local.date().month() - 1);
-    selectNumber(cboDate, local.date().day());
-    selectNumber(cboYear, local.date().year());
-    selectNumber(cboHH, local.time().hour());
-    selectNumber(cboMM, local.time().minute());
-    selectNumber(cboSS, local.time().second());
+    in_.cboMonth->setCurrentIndex(local.date().month() - 1);
+    selectNumber(in_.cboDate, local.date().day());
+    selectNumber(in_.cboYear, local.date().year());
+    selectNumber(in_.cboHH, local.time().hour());
+    selectNumber(in_.cboMM, local.time().minute());
+    selectNumber(in_.cboSS, local.time().second());
     --writing_;
-    if (!zone.isValid() || (chosen_ && !zoneInCharge_)) {
+    if (!zone.isValid() || (chosen_ && !chosen_->zoneInCharge)) {
         return;
     }
     const ZoneResolver::LocalOffset offset{zone.offsetFromUtc(utc), zone.daylightTimeOffset(utc)};
@@ -280,13 +288,14 @@ void PlaceFinder::cmdNow_Click() {
 }
 
 void PlaceFinder::dateOrTime_Change() {
-    if (writing_ > 0 || !chosen_ || !zoneInCharge_) {
+    if (writing_ > 0 || !chosen_ || !chosen_->zoneInCharge) {
         return;
     }
     // An impossible date (31 April) leaves the zone as it is.
     if (const std::optional<QDateTime> moment = listedMoment()) {
-        writeZone(ZoneResolver::OffsetAt(QTimeZone(chosen_->zone), moment->date(), moment->time()),
-                  chosen_->longitudeMinutes, false);
+        writeZone(
+            ZoneResolver::OffsetAt(QTimeZone(chosen_->zoneId), moment->date(), moment->time()),
+            chosen_->longitudeMinutes, false);
     }
 }
 
@@ -303,14 +312,14 @@ void PlaceFinder::place_ChangedElsewhere() {
 }
 
 std::optional<QDateTime> PlaceFinder::listedMoment() const {
-    const std::optional<int> day = selectedNumber(cboDate);
-    const std::optional<int> year = selectedNumber(cboYear);
-    const std::optional<int> hour = selectedNumber(cboHH);
-    const std::optional<int> minute = selectedNumber(cboMM);
-    if (!day || !year || !hour || !minute || cboMonth->currentIndex() < 0) {
+    const std::optional<int> day = SelectedNumber(*in_.cboDate);
+    const std::optional<int> year = SelectedNumber(*in_.cboYear);
+    const std::optional<int> hour = SelectedNumber(*in_.cboHH);
+    const std::optional<int> minute = SelectedNumber(*in_.cboMM);
+    if (!day || !year || !hour || !minute || in_.cboMonth->currentIndex() < 0) {
         return std::nullopt;
     }
-    const QDate date(*year, cboMonth->currentIndex() + 1, *day);
+    const QDate date(*year, in_.cboMonth->currentIndex() + 1, *day);
     if (!date.isValid()) {
         return std::nullopt;
     }
@@ -319,10 +328,10 @@ std::optional<QDateTime> PlaceFinder::listedMoment() const {
 
 // The longitude in the boxes, east positive; a box without a number counts as 0.
 int PlaceFinder::listedLongitudeMinutes() const {
-    const int degrees = std::abs(NumberText::ToInt16(txtLonD->text()).value_or(0));
-    const int minutes = std::abs(NumberText::ToInt16(txtLonM->text()).value_or(0));
+    const int degrees = std::abs(NumberText::ToInt16(in_.txtLonD->text()).value_or(0));
+    const int minutes = std::abs(NumberText::ToInt16(in_.txtLonM->text()).value_or(0));
     const int magnitude = degrees * MinutesPerDegree + minutes;
-    return optLong0->isChecked() ? magnitude : -magnitude;
+    return in_.optLong0->isChecked() ? magnitude : -magnitude;
 }
 
 bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offset,
@@ -335,41 +344,39 @@ bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offs
     if (!entry) {
         releaseZone();
         if (announce) {
+            emptyZone();
             notify(window_, UnwritableZoneNotice);
         }
         return false;
     }
     ++writing_;
-    txtZoneHour->setText(entry->hour);
-    txtZoneMinute->setText(entry->minute);
-    chkDST->setChecked(entry->daylightSaving);
+    in_.txtZoneHour->setText(entry->hour);
+    in_.txtZoneMinute->setText(entry->minute);
+    in_.chkDST->setChecked(entry->daylightSaving);
     --writing_;
-    zoneInCharge_ = chosen_.has_value();
-    lblZoneName->setText(chosen_ ? QString::fromLatin1(chosen_->zone) : QString());
+    if (chosen_) {
+        chosen_->zoneInCharge = true;
+        filled_.zoneHour = filled_.zoneMinute = filled_.daylightSaving = true;
+    }
+    showZoneName(chosen_ ? QString::fromLatin1(chosen_->zoneId) : QString());
     return true;
 }
 
 void PlaceFinder::keepInUndo(OpenUndo& undo) {
-    undo.addPart(QStringLiteral("place"), {[this] { return state(); },
-                                           [this](const QVariant& kept) { restoreState(kept); }});
+    undo.addPart(QStringLiteral("place"),
+                 {[this] { return QVariant::fromValue(state()); },
+                  [this](const QVariant& kept) { restoreState(kept.value<State>()); }});
 }
 
-QVariant PlaceFinder::state() const {
-    if (!chosen_) {
-        return {};
-    }
-    return QVariantList{chosen_->zone, chosen_->longitudeMinutes, zoneInCharge_};
+PlaceFinder::State PlaceFinder::state() const {
+    return {chosen_, filled_};
 }
 
-void PlaceFinder::restoreState(const QVariant& state) {
-    const QVariantList fields = state.toList();
-    if (fields.size() != 3) {
-        forgetPlace();
-        return;
-    }
-    chosen_ = Chosen{fields[0].toByteArray(), fields[1].toInt()};
-    zoneInCharge_ = fields[2].toBool();
-    lblZoneName->setText(zoneInCharge_ ? QString::fromLatin1(chosen_->zone) : QString());
+void PlaceFinder::restoreState(const State& state) {
+    chosen_ = state.place;
+    filled_ = state.filled;
+    showZoneName(chosen_ && chosen_->zoneInCharge ? QString::fromLatin1(chosen_->zoneId)
+                                                  : QString());
 }
 
 void PlaceFinder::forgetPlace() {
@@ -377,7 +384,81 @@ void PlaceFinder::forgetPlace() {
     releaseZone();
 }
 
+// The boxes hold the reading's values now, and City, State and Country were emptied.
+void PlaceFinder::readingOpened() {
+    forgetPlace();
+    filled_ = {};
+    showPlaceNote(false);
+}
+
+std::vector<std::pair<QLineEdit*, bool PlaceFinder::FilledBoxes::*>>
+PlaceFinder::filledLineBoxes() const {
+    return {{in_.txtMState, &FilledBoxes::state},
+            {in_.txtMCountry, &FilledBoxes::country},
+            {in_.txtLatD, &FilledBoxes::latitudeDegrees},
+            {in_.txtLatM, &FilledBoxes::latitudeMinutes},
+            {in_.txtLonD, &FilledBoxes::longitudeDegrees},
+            {in_.txtLonM, &FilledBoxes::longitudeMinutes},
+            {in_.txtZoneHour, &FilledBoxes::zoneHour},
+            {in_.txtZoneMinute, &FilledBoxes::zoneMinute}};
+}
+
+void PlaceFinder::emptyFilledBoxes() {
+    ++writing_;
+    for (const auto& [box, mark] : filledLineBoxes()) {
+        if (filled_.*mark) {
+            box->clear();
+        }
+    }
+    if (filled_.daylightSaving) {
+        in_.chkDST->setChecked(false);
+    }
+    --writing_;
+    filled_ = {};
+}
+
+void PlaceFinder::emptyZone() {
+    ++writing_;
+    in_.txtZoneHour->clear();
+    in_.txtZoneMinute->clear();
+    in_.chkDST->setChecked(false);
+    --writing_;
+    filled_.zoneHour = filled_.zoneMinute = filled_.daylightSaving = false;
+    releaseZone();
+}
+
+void PlaceFinder::showPlaceNote(bool show) {
+    const QString note = show ? QString::fromUtf8(NoPlaceNote) : QString();
+    if (in_.lblPlaceNote->text() == note) {
+        return;
+    }
+    // On the screen the note takes three short lines rather than widening the window.
+    QString lines = note;
+    in_.lblPlaceNote->setText(lines.replace(QStringLiteral(": "), QStringLiteral(":\n"))
+                                  .replace(QStringLiteral(", or "), QStringLiteral(",\nor ")));
+    in_.lblPlaceNote->setVisible(show);
+    in_.inputPanel->layout()->invalidate();
+    emit panelHeightChanged();
+    // Screen readers hear the note with the box; Qt 6.4 has no announcement of its own.
+    in_.txtMCity->setAccessibleDescription(note);
+    QAccessibleEvent changed(in_.txtMCity, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void PlaceFinder::showZoneName(const QString& name) {
+    QLabel* label = in_.lblZoneName;
+    label->setToolTip(name);
+    label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
+    if (label->isHidden() != name.isEmpty()) {
+        label->setHidden(name.isEmpty());
+        in_.inputPanel->layout()->invalidate();
+        emit panelHeightChanged();
+    }
+}
+
 void PlaceFinder::releaseZone() {
-    zoneInCharge_ = false;
-    lblZoneName->clear();
+    if (chosen_) {
+        chosen_->zoneInCharge = false;
+    }
+    showZoneName({});
 }

@@ -3,6 +3,8 @@
 #include "aids/Gazetteer.h"
 #include "aids/ZoneResolver.h"
 
+#include "InputControls.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
@@ -12,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class OpenUndo;
 class QCheckBox;
@@ -26,23 +30,48 @@ class QStandardItemModel;
 
 // The place finder on the main window's input panel: suggestions of places as the City box
 // is typed into, and the choosing of one, which fills the place's names, coordinates, zone
-// and daylight saving. It also adds the Now button beside the date lists and the name of
-// the chosen place's zone beside the zone boxes.
+// and daylight saving. It also adds the Now button beside the date lists, and writes the
+// name of the chosen place's zone beside the zone boxes and the note under City.
 //
 // While a place is chosen and in charge of the zone boxes, changes of date or time make the
 // zone and DST follow. Any other change of a zone box or DST (typing, the picker, a saved
 // reading) makes them the user's; choosing a place again takes them back. A change of City
-// or of the coordinates, or opening a saved reading, forgets the chosen place.
+// or of the coordinates, or opening a saved reading, forgets the chosen place; a change of
+// City also empties the boxes the finder filled and the user left as they were.
 class PlaceFinder : public QObject {
     Q_OBJECT
 public:
-    // Attaches to the window's input controls, found by their object names.
-    explicit PlaceFinder(QWidget* window);
+    // Attaches to the window's input controls.
+    PlaceFinder(QWidget* window, const InputControls& inputs);
 
     // The list read on the first focus of the City box; the compiled-in list by default.
     void setListPath(const QString& path) { listPath_ = path; }
     // The present moment and this computer's zone, for Now; tests replace them.
     void setClock(std::function<QDateTime()> now, std::function<QTimeZone()> localZone);
+
+    // The place chosen in the list and whether it is in charge of the zone boxes.
+    struct ChosenPlace {
+        QString name;             // the place's bare name, as it went into City
+        QByteArray zoneId;        // IANA id of its zone; one this computer may not know
+        int longitudeMinutes = 0; // minutes of arc, east positive
+        bool zoneInCharge = false;
+    };
+    // The boxes the finder filled that the user has not changed since: editing City empties
+    // them. A box the user changes is the user's from then on.
+    struct FilledBoxes {
+        bool state = false, country = false;
+        bool latitudeDegrees = false, latitudeMinutes = false;
+        bool longitudeDegrees = false, longitudeMinutes = false;
+        bool zoneHour = false, zoneMinute = false, daylightSaving = false;
+    };
+    struct State {
+        std::optional<ChosenPlace> place; // nothing when no place is chosen
+        FilledBoxes filled;
+    };
+    State state() const;
+    // Takes up a state as it was. The controls are not written: they are expected to hold
+    // what they held with that state.
+    void restoreState(const State& state);
 
     // "Undo Open" brings back the chosen place, and whether it was in charge of the zone
     // boxes, with the inputs.
@@ -50,6 +79,11 @@ public:
 
     // The City box shows at most this many suggestions.
     static constexpr int SuggestionLimit = 30;
+
+signals:
+    // The note under City or the zone's name appeared or went: the input panel's least
+    // height changed.
+    void panelHeightChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,13 +108,20 @@ private:
     bool writeZone(const std::optional<ZoneResolver::LocalOffset>& offset, int longitudeMinutes,
                    bool announce);
     void forgetPlace();
-    // The chosen place and whether it is in charge of the zone boxes, as one value; null
-    // when no place is chosen.
-    QVariant state() const;
-    void restoreState(const QVariant& state);
+    void readingOpened();
+    // Empties the boxes the finder filled that are still as it left them.
+    void emptyFilledBoxes();
+    // Empties the zone boxes and DST and releases them.
+    void emptyZone();
+    void showPlaceNote(bool show);
+    // The zone's name beside the zone boxes, elided to the room the row leaves it.
+    void showZoneName(const QString& name);
+    // Each line box the finder fills, with its mark in FilledBoxes.
+    std::vector<std::pair<QLineEdit*, bool FilledBoxes::*>> filledLineBoxes() const;
     void releaseZone();
 
     QWidget* window_;
+    InputControls in_;
     QString listPath_ = Gazetteer::BuiltInPath;
     std::function<QDateTime()> now_;
     std::function<QTimeZone()> localZone_;
@@ -89,37 +130,13 @@ private:
     ListState listState_ = ListState::NotRead;
     std::unique_ptr<Gazetteer> list_;
 
-    struct Chosen {
-        QByteArray zone;
-        int longitudeMinutes;
-    };
-    std::optional<Chosen> chosen_;
-    bool zoneInCharge_ = false;
+    std::optional<ChosenPlace> chosen_;
+    FilledBoxes filled_;
     int writing_ = 0; // above 0 while the finder itself writes into controls
 
     QStandardItemModel* suggestions_ = nullptr;
     QCompleter* completer_ = nullptr;
     QToolButton* cmdNow = nullptr;
-    QLabel* lblZoneName = nullptr;
-
-    QLineEdit* txtMCity = nullptr;
-    QLineEdit* txtMState = nullptr;
-    QLineEdit* txtMCountry = nullptr;
-    QLineEdit* txtLatD = nullptr;
-    QLineEdit* txtLatM = nullptr;
-    QLineEdit* txtLonD = nullptr;
-    QLineEdit* txtLonM = nullptr;
-    QRadioButton* optLat0 = nullptr;
-    QRadioButton* optLat1 = nullptr;
-    QRadioButton* optLong0 = nullptr;
-    QRadioButton* optLong1 = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHH = nullptr;
-    QComboBox* cboMM = nullptr;
-    QComboBox* cboSS = nullptr;
-    QLineEdit* txtZoneHour = nullptr;
-    QLineEdit* txtZoneMinute = nullptr;
-    QCheckBox* chkDST = nullptr;
 };
+
+Q_DECLARE_METATYPE(PlaceFinder::State)

@@ -3,6 +3,7 @@
 #include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ResultTexts.h"
+#include "ZoneCheck.h"
 
 #include "ProgramInfo.h"
 #include "engine/modEphemeris.h"
@@ -123,7 +124,7 @@ QString zoneText(const ReadingInput& reading) {
 
 } // namespace
 
-Report MakeReport(const ReadingInput& reading, const Place& place,
+Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
                   const std::array<QString, 5>& shown, const ReadingDetails::Details& details,
                   const QLocale& locale) {
     QStringList placeParts;
@@ -134,11 +135,11 @@ Report MakeReport(const ReadingInput& reading, const Place& place,
     }
     const QString zone = zoneText(reading);
     const QString coordinates =
-        degreesText(reading.longitudeDegrees, reading.longitudeMinutes,
-                    reading.longitudeOption ? QStringLiteral("East") : QStringLiteral("West")) +
+        degreesText(place.longitudeDegrees, place.longitudeMinutes,
+                    place.east ? QStringLiteral("East") : QStringLiteral("West")) +
         QStringLiteral(", ") +
-        degreesText(reading.latitudeDegrees, reading.latitudeMinutes,
-                    reading.latitudeOption ? QStringLiteral("South") : QStringLiteral("North"));
+        degreesText(place.latitudeDegrees, place.latitudeMinutes,
+                    place.south ? QStringLiteral("South") : QStringLiteral("North"));
 
     Report report;
     report.items = {
@@ -154,6 +155,10 @@ Report MakeReport(const ReadingInput& reading, const Place& place,
         {caption(2), shown[2]},
         {caption(3), shown[3]},
     };
+    // The zone check's warning stands right under the zone it is about.
+    if (const QString warning = ZoneCheck::ZoneWarning(reading, place); !warning.isEmpty()) {
+        report.items.insert(report.items.begin() + 6, {QStringLiteral("Zone check"), warning});
+    }
     const std::pair<QString, QString> extras[] = {
         {QStringLiteral("Position"), details.position},
         {QStringLiteral("Nearest change"), details.change},

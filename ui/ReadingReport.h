@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlaceRecord.h"
 #include "ReadingDetails.h"
 
 #include "engine/ReadingInput.h"
@@ -29,14 +30,11 @@ struct Report {
     int pictureNumber = 0; // image number 1 to 27 of the nakshatra shown; 0 for none
 };
 
-struct Place {
-    QString city, state, country;
-};
-
-// The report of a reading: name, date, moment with universal time, place, coordinates, zone,
-// then the five texts the result panel shows (by output label index, as `lblResult`) and the
-// details. Empty details are left out.
-Report MakeReport(const ReadingInput& reading, const Place& place,
+// The report of a reading: name, date, moment with universal time, place and coordinates
+// (both from the place record), zone, the zone check's warning when there is one, then the five
+// texts the result panel shows (by output label index, as `lblResult`) and the details. Empty
+// details are left out.
+Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
                   const std::array<QString, 5>& shown, const ReadingDetails::Details& details,
                   const QLocale& locale);
 

@@ -33,7 +33,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QLatin1String(ProgramInfo::Title));
     createControls();
     Form_Load();
-    placeFinder_ = new PlaceFinder(this);
+    placeFinder_ = new PlaceFinder(this, inputControls());
+    connect(placeFinder_, &PlaceFinder::panelHeightChanged, this, [this] {
+        panels->setMinimumHeight(fraMain->minimumSizeHint().height());
+        fitHeightToWidth();
+    });
 }
 
 void frmMain::createControls() {

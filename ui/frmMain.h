@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InputControls.h"
 #include "ReadingReport.h"
 
 #include <QMainWindow>
@@ -52,6 +53,8 @@ public:
     // The open button, last of the window's own controls; the shell places clickable labels
     // after it in the tab order.
     QPushButton* openButton() const { return cmdOpen; }
+    // The input controls and the panels, for the parts that work on the inputs.
+    InputControls inputControls() const;
     bool ValidateInputs();
 
     // The inputs as a saved reading holds them, and the accessible name of the box behind
@@ -149,6 +152,10 @@ private:
     void txtZoneHour_KeyPress(std::uint16_t& KeyAscii);
     void txtZoneMinute_KeyPress(std::uint16_t& KeyAscii);
     void numberBoxKeyPress(std::uint16_t& KeyAscii);
+    // A zone box also takes a minus sign typed first while it holds none.
+    void zoneBoxKeyPress(const QLineEdit& box, std::uint16_t& KeyAscii);
+    // The zone boxes, DST or the longitude changed: lblZoneUtc follows.
+    void zone_Change();
 
     QWidget* bannerArea_ = nullptr;
     QWidget* offerArea_ = nullptr;
@@ -170,6 +177,8 @@ private:
     QLineEdit* txtZoneMinute = nullptr;
     QCheckBox* chkDST = nullptr;
     ClickableLabel* lblTZHelp = nullptr;
+    QLabel* lblZoneUtc = nullptr;  // the zone the boxes give, as "UTC+1:00"
+    QLabel* lblZoneName = nullptr; // the chosen place's zone, written by the place finder
     QLineEdit* txtLatD = nullptr;
     QLineEdit* txtLatM = nullptr;
     QRadioButton* optLat0 = nullptr; // North
@@ -181,6 +190,7 @@ private:
     QLineEdit* txtMCity = nullptr;
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
+    QLabel* lblPlaceNote = nullptr; // under City, written by the place finder
     QPushButton* cmdBrowser = nullptr;
     QPushButton* cmdRashi = nullptr;
 
@@ -194,6 +204,7 @@ private:
     QLabel* lblPosition = nullptr;
     QLabel* lblChange = nullptr;
     QLabel* lblCaution = nullptr;
+    QLabel* lblZoneWarning = nullptr; // the zone read is not the chosen place's clock
     QPushButton* cmdCopy = nullptr;
     CopiedNotice* copiedNotice_ = nullptr;
     // The reading on the result panel as copied, printed and exported; none before the first.

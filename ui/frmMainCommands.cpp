@@ -24,27 +24,13 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
-namespace {
-
-// The number of a list's selected entry; nothing when no entry is selected.
-std::optional<int> selectedNumber(const QComboBox* list) {
-    if (list->currentIndex() < 0) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const int value = list->currentText().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-} // namespace
-
 void frmMain::readEntries(InputChecks::FormEntries& e) const {
     e.name = txtName->text();
     e.monthPosition = cboMonth->currentIndex();
-    e.day = selectedNumber(cboDate);
-    e.year = selectedNumber(cboYear);
-    e.hour = selectedNumber(cboHH);
-    e.minute = selectedNumber(cboMM);
+    e.day = SelectedNumber(*cboDate);
+    e.year = SelectedNumber(*cboYear);
+    e.hour = SelectedNumber(*cboHH);
+    e.minute = SelectedNumber(*cboMM);
     e.zoneHour = txtZoneHour->text();
     e.zoneMinute = txtZoneMinute->text();
     e.lonD = txtLonD->text();
@@ -114,6 +100,8 @@ void frmMain::showPanel(QWidget* panel, QWidget* defaultFocus) {
     QWidget* const before = panels->currentWidget();
     QWidget* const focused = focusWidget();
     panels->setCurrentWidget(panel);
+    // The panel now in front may need more height at this width (a zone warning, a caution).
+    fitHeightToWidth();
     if (before != panel && (focused == nullptr || before->isAncestorOf(focused))) {
         defaultFocus->setFocus(Qt::OtherFocusReason);
     }
@@ -216,10 +204,23 @@ void frmMain::txtLonM_KeyPress(std::uint16_t& KeyAscii) {
     numberBoxKeyPress(KeyAscii);
 }
 void frmMain::txtZoneHour_KeyPress(std::uint16_t& KeyAscii) {
-    numberBoxKeyPress(KeyAscii);
+    zoneBoxKeyPress(*txtZoneHour, KeyAscii);
 }
 void frmMain::txtZoneMinute_KeyPress(std::uint16_t& KeyAscii) {
-    numberBoxKeyPress(KeyAscii);
+    zoneBoxKeyPress(*txtZoneMinute, KeyAscii);
+}
+
+// Most people write a zone ahead of universal time with its sign, "-1" in the picker's way.
+void frmMain::zoneBoxKeyPress(const QLineEdit& box, std::uint16_t& KeyAscii) {
+    QString kept = box.text();
+    int position = box.cursorPosition();
+    if (box.hasSelectedText()) {
+        position = box.selectionStart();
+        kept.remove(position, box.selectedText().size());
+    }
+    if (!KeyCodes::IsZoneSign(KeyAscii, kept, position)) {
+        numberBoxKeyPress(KeyAscii);
+    }
 }
 
 void frmMain::numberBoxKeyPress(std::uint16_t& KeyAscii) {

@@ -3,6 +3,9 @@
 #include "frmMain.h"
 
 #include "ClickableLabel.h"
+#include "ZoneCheck.h"
+
+#include "aids/NumberText.h"
 
 #include "platform/Named.h"
 
@@ -20,10 +23,14 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
+#include <cstdlib>
 #include <initializer_list>
 
 namespace {
+
+constexpr int MinutesPerDegree = 60;
 
 QComboBox* pickOnlyList(const QString& objectName, const QString& accessibleName) {
     auto* list = named(new QComboBox, objectName, accessibleName);
@@ -143,6 +150,46 @@ PlaceFrame placeFrame(const PlaceFrameNames& names) {
 
 } // namespace
 
+InputControls frmMain::inputControls() const {
+    InputControls c;
+    c.txtName = txtName;
+    c.cboMonth = cboMonth;
+    c.cboDate = cboDate;
+    c.cboYear = cboYear;
+    c.cboHH = cboHH;
+    c.cboMM = cboMM;
+    c.cboSS = cboSS;
+    c.txtZoneHour = txtZoneHour;
+    c.txtZoneMinute = txtZoneMinute;
+    c.chkDST = chkDST;
+    c.txtLatD = txtLatD;
+    c.txtLatM = txtLatM;
+    c.optLat0 = optLat0;
+    c.optLat1 = optLat1;
+    c.txtLonD = txtLonD;
+    c.txtLonM = txtLonM;
+    c.optLong0 = optLong0;
+    c.optLong1 = optLong1;
+    c.txtMCity = txtMCity;
+    c.txtMState = txtMState;
+    c.txtMCountry = txtMCountry;
+    c.lblPlaceNote = lblPlaceNote;
+    c.lblZoneName = lblZoneName;
+    c.inputPanel = fraMain;
+    c.resultPanel = fraResult;
+    c.panels = panels;
+    return c;
+}
+
+void frmMain::zone_Change() {
+    const int longitude =
+        std::abs(NumberText::ToInt16(txtLonD->text()).value_or(0)) * MinutesPerDegree +
+        std::abs(NumberText::ToInt16(txtLonM->text()).value_or(0));
+    lblZoneUtc->setText(ZoneCheck::UtcLabel(txtZoneHour->text(), txtZoneMinute->text(),
+                                            chkDST->isChecked(),
+                                            optLong0->isChecked() ? longitude : -longitude));
+}
+
 QGroupBox* frmMain::createInputPanel() {
     fraMain =
         named(new QGroupBox(QStringLiteral("Details Of Day On Which Object Was Lost")), "fraMain");
@@ -202,14 +249,30 @@ QFrame* frmMain::createZoneFrame() {
                       QStringLiteral("Time zone help"));
     lblTZHelp->setToolTip(QStringLiteral("Pick the time zone from a list"));
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
-    auto* zoneRow = new QHBoxLayout(fraZone);
-    zoneRow->setContentsMargins(0, 0, 0, 0);
+    lblZoneUtc = named(new QLabel, "lblZoneUtc", QStringLiteral("Zone in universal time"));
+    lblZoneUtc->setTextFormat(Qt::PlainText);
+    // The zone name stands under the zone boxes, shown only with a name: the row beside them
+    // has no room for it. A long name is elided and never widens the window.
+    lblZoneName = named(new QLabel, "lblZoneName", QStringLiteral("Time zone of the chosen place"));
+    lblZoneName->setTextFormat(Qt::PlainText);
+    lblZoneName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblZoneName->hide();
+    auto* zoneLines = new QVBoxLayout(fraZone);
+    zoneLines->setContentsMargins(0, 0, 0, 0);
+    auto* zoneRow = new QHBoxLayout;
     zoneRow->addWidget(txtZoneHour);
     zoneRow->addWidget(named(new QLabel(QStringLiteral(":")), "lblZoneSeparator"));
     zoneRow->addWidget(txtZoneMinute);
+    zoneRow->addWidget(lblZoneUtc);
     zoneRow->addWidget(chkDST);
     zoneRow->addWidget(lblTZHelp);
     zoneRow->addStretch();
+    zoneLines->addLayout(zoneRow);
+    zoneLines->addWidget(lblZoneName);
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::zone_Change);
+    }
+    connect(chkDST, &QCheckBox::toggled, this, &frmMain::zone_Change);
     return fraZone;
 }
 
@@ -226,6 +289,10 @@ void frmMain::addPlaceRows(QGridLayout& grid, int firstRow) {
     txtLonM = longitude.minutes;
     optLong0 = longitude.first;
     optLong1 = longitude.second;
+    for (QLineEdit* box : {txtLonD, txtLonM}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::zone_Change);
+    }
+    connect(optLong0, &QRadioButton::toggled, this, &frmMain::zone_Change);
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(latitude.frame);
     placeRow->addWidget(longitude.frame);
@@ -234,8 +301,15 @@ void frmMain::addPlaceRows(QGridLayout& grid, int firstRow) {
     txtMCity = named(new QLineEdit, "txtMCity", QStringLiteral("City"));
     txtMState = named(new QLineEdit, "txtMState", QStringLiteral("State"));
     txtMCountry = named(new QLineEdit, "txtMCountry", QStringLiteral("Country"));
-    grid.addWidget(caption(QStringLiteral("City"), txtMCity, "lblCity"), firstRow + 1, 0);
-    grid.addWidget(txtMCity, firstRow + 1, 1, 1, 2);
+    lblPlaceNote = named(new QLabel, "lblPlaceNote", QStringLiteral("Note on the place"));
+    lblPlaceNote->setTextFormat(Qt::PlainText);
+    lblPlaceNote->hide();
+    auto* city = new QVBoxLayout;
+    city->addWidget(txtMCity);
+    city->addWidget(lblPlaceNote);
+    grid.addWidget(caption(QStringLiteral("City"), txtMCity, "lblCity"), firstRow + 1, 0,
+                   Qt::AlignTop);
+    grid.addLayout(city, firstRow + 1, 1, 1, 2);
     grid.addWidget(caption(QStringLiteral("State"), txtMState, "lblState"), firstRow + 2, 0);
     grid.addWidget(txtMState, firstRow + 2, 1, 1, 2);
     grid.addWidget(caption(QStringLiteral("Country"), txtMCountry, "lblCountry"), firstRow + 3, 0);

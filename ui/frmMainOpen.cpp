@@ -132,4 +132,10 @@ void frmMain::applySavedReading(const std::array<QString, 15>& lines) {
     // Any value but "1" clears the box, so that a reading never keeps the daylight-saving
     // state of the one before it.
     runStep([&] { chkDST->setChecked(lines[14] == QStringLiteral("1")); });
+    // A saved reading holds no place: an earlier town must not stand beside its coordinates.
+    runStep([&] {
+        for (QLineEdit* box : {txtMCity, txtMState, txtMCountry}) {
+            box->clear();
+        }
+    });
 }

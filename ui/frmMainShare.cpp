@@ -4,9 +4,11 @@
 
 #include "CopiedNotice.h"
 #include "OpenUndo.h"
+#include "PlaceFinder.h"
 #include "ReadingDetails.h"
 #include "ReadingRecord.h"
 #include "ReadingReport.h"
+#include "ZoneCheck.h"
 #include "modNakshatraInformation.h"
 
 #include "platform/MessageBox.h"
@@ -51,9 +53,13 @@ QLayout* frmMain::createDetailControls() {
     bold.setBold(true);
     lblCaution->setFont(bold);
     lblCaution->hide();
+    // In the caution's style: the reading may be for another moment than the place's.
+    lblZoneWarning = detailLabel("lblZoneWarning", QStringLiteral("Zone warning"));
+    lblZoneWarning->setFont(bold);
+    lblZoneWarning->hide();
     auto* details = new QVBoxLayout;
     details->setContentsMargins(0, 0, 0, 0);
-    for (QLabel* label : {lblPosition, lblChange, lblCaution}) {
+    for (QLabel* label : {lblZoneWarning, lblPosition, lblChange, lblCaution}) {
         label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 40);
         details->addWidget(label);
     }
@@ -92,13 +98,22 @@ void frmMain::showDetails() {
     lblCaution->setText(details.caution);
     lblCaution->setHidden(details.caution.isEmpty());
 
+    // The place is captured with the reading, so that the report names the place whose
+    // coordinates were read.
+    PlaceRecord place =
+        PlaceRecordOf(reading, txtMCity->text(), txtMState->text(), txtMCountry->text());
+    if (const std::optional<PlaceFinder::ChosenPlace> chosen = placeFinder_->state().place) {
+        place.chosenName = chosen->name;
+        place.zoneId = chosen->zoneId;
+    }
+    lblZoneWarning->setText(ZoneCheck::ZoneWarning(reading, place));
+    lblZoneWarning->setHidden(lblZoneWarning->text().isEmpty());
+
     std::array<QString, 5> shown;
     for (std::size_t i = 0; i < shown.size(); ++i) {
         shown[i] = lblResult[i]->text();
     }
-    report_ = ReadingReport::MakeReport(reading,
-                                        {txtMCity->text(), txtMState->text(), txtMCountry->text()},
-                                        shown, details, QLocale());
+    report_ = ReadingReport::MakeReport(reading, place, shown, details, QLocale());
     cmdCopy->setEnabled(true);
     emit shareableChanged(true);
 }
@@ -112,7 +127,9 @@ void frmMain::keepInUndo(OpenUndo& undo) {
                                             },
                                             [this, kept](const QVariant&) {
                                                 report_ = *kept;
-                                                lblCaution->setHidden(lblCaution->text().isEmpty());
+                                                for (QLabel* label : {lblCaution, lblZoneWarning}) {
+                                                    label->setHidden(label->text().isEmpty());
+                                                }
                                                 cmdCopy->setEnabled(report_.has_value());
                                                 emit shareableChanged(report_.has_value());
                                             }});

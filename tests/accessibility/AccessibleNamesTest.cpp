@@ -63,6 +63,19 @@ TEST(AccessibleNames, EveryFocusableControlOfEveryWindowHasAName) {
     }
 }
 
+// The labels that speak of the place and the zone are not focusable: a screen reader meets
+// them by name.
+TEST(AccessibleNames, PlaceAndZoneLabelsHaveNames) {
+    fakes::AllFakes fakes;
+    a11ytest::ShellWindow shell;
+    for (const char* label : {"lblPlaceNote", "lblZoneUtc", "lblZoneName", "lblZoneWarning"}) {
+        QAccessibleInterface* seen =
+            QAccessible::queryAccessibleInterface(shell.control<QLabel>(label));
+        ASSERT_NE(seen, nullptr) << label;
+        EXPECT_FALSE(seen->text(QAccessible::Name).trimmed().isEmpty()) << label;
+    }
+}
+
 // The window's own clickable labels, by name, with the page each one opens.
 struct LinkCase {
     const char* label;

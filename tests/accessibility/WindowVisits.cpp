@@ -6,11 +6,14 @@
 #include "shell/UpdateReminder.h"
 #include "shell/frmReferFriend.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -120,6 +123,34 @@ std::vector<ProgramWindow> programWindows() {
          [](const Visit& visit) {
              ShellWindow shell;
              shell.calculate(ShellWindow::Moment::NearChange);
+             visit(shell.main());
+         }},
+        {"frmMain with a note under City and the zone in universal time",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             auto* city = shell.control<QLineEdit>("txtMCity");
+             city->setFocus();
+             QTest::keyClicks(city, QStringLiteral("Mordorx"));
+             shell.control<QLineEdit>("txtZoneHour")->setText(QStringLiteral("-10"));
+             shell.control<QLineEdit>("txtZoneMinute")->setText(QStringLiteral("30"));
+             QCoreApplication::processEvents();
+             visit(shell.main());
+         }},
+        {"frmMain with a zone warning on the result panel",
+         [](const Visit& visit) {
+             ShellWindow shell;
+             shell.control<QComboBox>("cboYear")->setCurrentText(QStringLiteral("2025"));
+             auto* city = shell.control<QLineEdit>("txtMCity");
+             city->setFocus();
+             QTest::keyClicks(city, QStringLiteral("Madrid"));
+             QAbstractItemView* places = shell.main().findChild<QCompleter*>()->popup();
+             QTest::keyClick(places, Qt::Key_Down);
+             QTest::keyClick(places, Qt::Key_Return);
+             shell.control<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+             shell.control<QLineEdit>("txtZoneHour")->setText(QStringLiteral("1"));
+             shell.control<QPushButton>("cmdRashi")->click();
+             QCoreApplication::processEvents();
+             EXPECT_FALSE(shell.control<QLabel>("lblZoneWarning")->text().isEmpty());
              visit(shell.main());
          }},
         {"frmTimeZone from TZ Help",

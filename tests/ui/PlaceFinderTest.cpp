@@ -8,9 +8,11 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,10 +25,11 @@
 namespace {
 
 const char* const Places = "QVPLACES 1\n"
-                           "Z 8\nEurope/Madrid\nEurope/London\nAmerica/New_York\nAsia/Kolkata\n"
+                           "Z 9\nEurope/Madrid\nEurope/London\nAmerica/New_York\nAsia/Kolkata\n"
                            "Asia/Kathmandu\nAustralia/Sydney\nPacific/Apia\nAmerica/Adak\n"
+                           "Europe/Nowhere\n"
                            "R 3\nMadrid\nEngland\nAlaska\n"
-                           "P 9\n"
+                           "P 10\n"
                            "London\t\t\t3091\t-8\tGB\t1\t1\n"
                            "New York City\t\t\t2443\t-4440\tUS\t\t2\n"
                            "Sydney\t\t\t-2032\t9072\tAU\t\t5\n"
@@ -35,7 +38,8 @@ const char* const Places = "QVPLACES 1\n"
                            "Kathmandu\t\t\t1662\t5119\tNP\t\t4\n"
                            "Apia\t\t\t-830\t-10306\tWS\t\t6\n"
                            "Madridejos\t\t\t2348\t-218\tES\t\t0\n"
-                           "Attu\t\t\t3175\t10375\tUS\t2\t7\n";
+                           "Attu\t\t\t3175\t10375\tUS\t2\t7\n"
+                           "Neverton\t\t\t3000\t600\tES\t\t8\n"; // a zone no computer knows
 
 class PlaceFinderTest : public uitest::MainWindowTest {
 protected:
@@ -50,7 +54,8 @@ protected:
     PlaceFinder* finder() { return window.findChild<PlaceFinder*>(QStringLiteral("placeFinder")); }
     QString text(const char* name) { return control<QLineEdit>(name)->text(); }
     bool dst() { return control<QCheckBox>("chkDST")->isChecked(); }
-    QString zoneName() { return control<QLabel>("lblZoneName")->text(); }
+    // The whole name; the label itself may show it elided.
+    QString zoneName() { return control<QLabel>("lblZoneName")->toolTip(); }
     QString zone() { return text("txtZoneHour") + QLatin1Char(' ') + text("txtZoneMinute"); }
 
     void setDate(int year, int month, int day, int hour = 12, int minute = 0) {
@@ -164,8 +169,8 @@ TEST_F(PlaceFinderTest, WhoOwnsTheZoneBoxes) {
              choose("madrid");
          },
          "-1 0", true, true},
-        {"editing City forgets the place",
-         [this] { QTest::keyClick(control("txtMCity"), Qt::Key_S); }, "-1 0", false, false},
+        {"editing City forgets the place and empties its zone",
+         [this] { QTest::keyClick(control("txtMCity"), Qt::Key_S); }, " ", false, false},
         {"editing a coordinate forgets the place",
          [this] { QTest::keyClick(control("txtLonM"), Qt::Key_1); }, "-1 0", false, false},
         {"changing a hemisphere forgets the place",
@@ -199,7 +204,8 @@ TEST_F(PlaceFinderTest, AnImpossibleDateLeavesTheZoneAsItIs) {
     choose("kathmandu");
     control<QComboBox>("cboMonth")->setCurrentIndex(3);
     choose("madrid");
-    EXPECT_EQ(zone(), QStringLiteral("-5 -45")) << "chosen on 31 April: nothing written yet";
+    EXPECT_EQ(zone(), QStringLiteral(" "))
+        << "chosen on 31 April: nothing written yet, and Kathmandu's went with its name";
     EXPECT_EQ(zoneName(), QString());
     control<QComboBox>("cboMonth")->setCurrentIndex(4);
     EXPECT_EQ(zone(), QStringLiteral("-1 0")) << "in charge from the first real date on";
@@ -215,6 +221,9 @@ TEST_F(PlaceFinderTest, OpeningASavedReadingForgetsThePlace) {
     fakes.openFile.answer = path;
     QTest::mouseClick(control("cmdOpen"), Qt::LeftButton);
     EXPECT_EQ(zoneName(), QString());
+    QTest::mouseClick(control("cmdCopy"), Qt::LeftButton);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("Place: not given\n")))
+        << "no earlier town beside the reading's coordinates";
     const QString opened = zone();
     control<QComboBox>("cboMonth")->setCurrentIndex(6);
     EXPECT_EQ(zone(), opened) << "the reading's zone stays";
@@ -245,6 +254,133 @@ TEST_F(PlaceFinderTest, AZoneThatCannotBeEnteredIsSaidAndNotFilled) {
                           "would be wrong."});
     EXPECT_EQ(zone(), QStringLiteral(" ")) << "no zone filled";
     EXPECT_EQ(zoneName(), QString());
+}
+
+// Each row starts from Madrid chosen in July, does something, then types a letter into City:
+// the boxes the finder filled and the user left alone are emptied, the user's stay.
+TEST_F(PlaceFinderTest, EditingCityEmptiesWhatTheFinderFilled) {
+    const struct {
+        const char* reason;
+        std::function<void()> act;
+        const char* state; // then the longitude minutes, the zone pair and DST
+        const char* lonM;
+        const char* zone;
+        bool dst;
+    } rows[] = {
+        {"nothing typed: all go", [] {}, "", "", " ", false},
+        {"a typed State stays", [this] { QTest::keyClick(control("txtMState"), Qt::Key_X); },
+         "Madridx", "", " ", false},
+        {"a typed coordinate stays, and the others still go",
+         [this] { QTest::keyClick(control("txtLonM"), Qt::Key_1); }, "", "421", " ", false},
+        {"a typed zone minute stays",
+         [this] { QTest::keyClick(control("txtZoneMinute"), Qt::Key_5); }, "", "", " 05", false},
+        {"DST ticked by hand stays",
+         [this] {
+             control<QCheckBox>("chkDST")->click();
+             control<QCheckBox>("chkDST")->click();
+         },
+         "", "", " ", true},
+        {"a saved reading's values are the user's",
+         [this] {
+             const QString path = dir.filePath(QStringLiteral("reading.nak"));
+             ASSERT_TRUE(
+                 savedfiles::writeFile(path, savedfiles::fileBytes(savedfiles::FullReading)));
+             window.openReadingFile(path);
+             control("cmdBack")->setFocus();
+             QTest::keyClick(control("cmdBack"), Qt::Key_Space);
+         },
+         "", "13", "5 30", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reason);
+        setDate(2025, 7, 2);
+        choose("madrid");
+        ASSERT_EQ(zone(), QStringLiteral("-1 0"));
+        row.act();
+        const bool west = control<QRadioButton>("optLong1")->isChecked();
+        control("txtMCity")->setFocus();
+        QTest::keyClick(control("txtMCity"), Qt::Key_End);
+        QTest::keyClick(control("txtMCity"), Qt::Key_S);
+        EXPECT_EQ(text("txtMState"), QLatin1String(row.state));
+        EXPECT_EQ(text("txtLonM"), QLatin1String(row.lonM));
+        EXPECT_EQ(zone(), QLatin1String(row.zone));
+        EXPECT_EQ(dst(), row.dst);
+        EXPECT_EQ(control<QRadioButton>("optLong1")->isChecked(), west) << "the hemisphere stays";
+    }
+}
+
+// A town the list lacks, typed over a chosen one, is said and gives no reading of the other.
+TEST_F(PlaceFinderTest, ATownNotInTheListIsSaidAndReadsNothingElse) {
+    setDate(2025, 1, 2);
+    choose("madrid");
+    control<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+    auto* city = control<QLineEdit>("txtMCity");
+    city->selectAll();
+    QTest::keyClicks(city, QStringLiteral("Mordor"));
+    const QString note = QStringLiteral("No place of this name in the list: enter its latitude, "
+                                        "longitude and time zone, or use the lookup button.");
+    EXPECT_EQ(control<QLabel>("lblPlaceNote")->text().simplified(), note);
+    EXPECT_TRUE(control("lblPlaceNote")->isVisible());
+    EXPECT_EQ(city->accessibleDescription(), note) << "what a screen reader hears";
+    QTest::mouseClick(control("cmdRashi"), Qt::LeftButton);
+    EXPECT_EQ(fakes.messages.texts(), QStringList{"Please Enter Hour and Minute of Time Zone"});
+    EXPECT_FALSE(control("cmdBack")->isVisible()) << "no reading";
+
+    city->selectAll();
+    QTest::keyClicks(city, QStringLiteral("madr"));
+    EXPECT_EQ(control<QLabel>("lblPlaceNote")->text(), QString()) << "a match removes it";
+    EXPECT_EQ(city->accessibleDescription(), QString());
+}
+
+// "1" typed over Madrid, as most people write UTC+1, reads the zone the other way: the
+// label beside the boxes and a warning with the reading say so, and "-1" can be typed.
+TEST_F(PlaceFinderTest, AZoneTypedTheWrongWayIsShownAndWarned) {
+    setDate(2025, 1, 2);
+    choose("madrid");
+    control<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+    auto* hour = control<QLineEdit>("txtZoneHour");
+    const auto typeHour = [&](const char* typed) {
+        hour->setFocus();
+        hour->selectAll();
+        QTest::keyClicks(hour, QLatin1String(typed));
+    };
+    const auto warning = [this] {
+        QTest::mouseClick(control("cmdRashi"), Qt::LeftButton);
+        const QString shown = control<QLabel>("lblZoneWarning")->text();
+        QTest::mouseClick(control("cmdCopy"), Qt::LeftButton);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().contains(
+                      shown.isEmpty() ? QStringLiteral("Zone check") : shown),
+                  !shown.isEmpty())
+            << "the copy carries the same line";
+        QTest::mouseClick(control("cmdBack"), Qt::LeftButton);
+        return shown;
+    };
+    typeHour("1");
+    EXPECT_EQ(control<QLabel>("lblZoneUtc")->text(), QStringLiteral("UTC\u22121:00"));
+    EXPECT_EQ(warning(), QStringLiteral("The zone read, UTC\u22121:00, is not the clock of Madrid "
+                                        "on that day: UTC+1:00 (Europe/Madrid)."));
+    typeHour("-1");
+    EXPECT_EQ(hour->text(), QStringLiteral("-1"));
+    EXPECT_EQ(control<QLabel>("lblZoneUtc")->text(), QStringLiteral("UTC+1:00"));
+    EXPECT_EQ(warning(), QString());
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    hour->setCursorPosition(0);
+    QTest::keyClick(hour, Qt::Key_Minus);
+    EXPECT_EQ(hour->text(), QStringLiteral("-1")) << "one minus only";
+    EXPECT_EQ(fakes.messages.texts(), QStringList{"Only Numbers Are Accepted"});
+}
+
+TEST_F(PlaceFinderTest, AZoneThisComputerDoesNotKnowEmptiesTheZoneAndIsSaid) {
+    setDate(2025, 7, 2);
+    choose("madrid");
+    choose("neverton");
+    EXPECT_EQ(fakes.messages.texts(),
+              QStringList{"The time zone of this place, Europe/Nowhere, is not known to this "
+                          "computer; enter the zone by hand."});
+    EXPECT_EQ(zone(), QStringLiteral(" ")) << "Madrid's zone is not left behind";
+    EXPECT_FALSE(dst());
+    EXPECT_EQ(zoneName(), QString());
+    EXPECT_EQ(text("txtLatD"), QStringLiteral("50")) << "the place itself is filled";
 }
 
 TEST_F(PlaceFinderTest, NowFillsThePresentMomentAtThePlace) {

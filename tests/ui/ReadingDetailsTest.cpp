@@ -98,8 +98,9 @@ TEST(ReadingReport, ZoneSaysWhichWayItRuns) {
          QStringLiteral("0:00, daylight saving")},
     };
     for (const auto& c : cases) {
-        const ReadingReport::Report report = ReadingReport::MakeReport(
-            c.in, {}, {}, ReadingDetails::DetailsOf(c.in, English), English);
+        const ReadingReport::Report report =
+            ReadingReport::MakeReport(c.in, PlaceRecordOf(c.in, {}, {}, {}), {},
+                                      ReadingDetails::DetailsOf(c.in, English), English);
         QString zone;
         for (const auto& item : report.items) {
             if (item.caption == QStringLiteral("Time zone")) {
@@ -113,7 +114,8 @@ TEST(ReadingReport, ZoneSaysWhichWayItRuns) {
 TEST(ReadingReport, SummaryHoldsEveryPartInOrder) {
     const ReadingInput in = reading(7, 4, 2025, 12, 0, 0, 0, false, 0, 7, true);
     const ReadingReport::Report report = ReadingReport::MakeReport(
-        in, {QStringLiteral(" London "), QString(), QStringLiteral("United Kingdom")},
+        in,
+        PlaceRecordOf(in, QStringLiteral(" London "), QString(), QStringLiteral("United Kingdom")),
         {QStringLiteral("Chitra"), QStringLiteral("Group Two (Madhayaksh)"),
          QStringLiteral("characteristics"), QStringLiteral("interpretation"),
          QStringLiteral("July 4, 2025")},

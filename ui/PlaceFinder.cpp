@@ -163,7 +163,7 @@ void PlaceFinder::connectControls(QWidget* window) {
         connect(option, &QRadioButton::toggled, this, &PlaceFinder::place_ChangedElsewhere);
     }
     if (auto* main = qobject_cast<frmMain*>(window)) {
-        connect(main, &frmMain::savedReadingOpened, this, &PlaceFinder::forgetPlace);
+        connect(main, &frmMain::inputsReplaced, this, &PlaceFinder::forgetPlace);
     }
 }
 

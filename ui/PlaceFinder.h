@@ -48,6 +48,11 @@ public:
     // boxes, with the inputs.
     void keepInUndo(OpenUndo& undo);
 
+    // The chosen place and whether it is in charge of the zone boxes, as one value; null
+    // when no place is chosen. Restoring one shows the zone's name while it is in charge.
+    QVariant state() const;
+    void restoreState(const QVariant& state);
+
     // The City box shows at most this many suggestions.
     static constexpr int SuggestionLimit = 30;
 
@@ -74,10 +79,6 @@ private:
     bool writeZone(const std::optional<ZoneResolver::LocalOffset>& offset, int longitudeMinutes,
                    bool announce);
     void forgetPlace();
-    // The chosen place and whether it is in charge of the zone boxes, as one value; null
-    // when no place is chosen.
-    QVariant state() const;
-    void restoreState(const QVariant& state);
     void releaseZone();
 
     QWidget* window_;

@@ -37,8 +37,8 @@ inline const QString ReadingFilePattern = QStringLiteral("*.vantrel");
 inline const QStringList SaveExtensions = {ReadingFileExtension, ReadingExtension};
 inline const QString SaveFilters = ReadingFileFilterName + QStringLiteral(";;") + ReadingFilterName;
 inline const QString OpenPatterns = ReadingFilePattern + QLatin1Char(' ') + ReadingPattern;
-inline const QString OpenFilters = QStringLiteral("Saved readings (") + OpenPatterns +
-                                   QStringLiteral(");;") + SaveFilters;
+inline const QString OpenFilters =
+    QStringLiteral("Saved readings (") + OpenPatterns + QStringLiteral(");;") + SaveFilters;
 
 // The chosen path ending in one of `extensions`, in the extension's own case: a name that
 // ends in one of them in any case gets it in its own case, any other name gets the first

@@ -31,8 +31,7 @@ std::optional<int> selectedNumber(const QComboBox* list) {
 // Selects the entry of the number; nothing selected for no number. The reader lets through
 // only numbers the lists hold.
 void selectNumber(QComboBox* list, const std::optional<int>& number) {
-    list->setCurrentIndex(number ? list->findText(QString::number(*number), Qt::MatchExactly)
-                                 : -1);
+    list->setCurrentIndex(number ? list->findText(QString::number(*number), Qt::MatchExactly) : -1);
 }
 
 // The longitude of the record, east positive; a box without a number counts as 0.

@@ -70,14 +70,14 @@ protected:
     QSignalSpy opened{&window, &frmMain::savedReadingOpened};
 };
 
-TEST_F(OpenReadingTest, AsksForAnExistingNakFile) {
+TEST_F(OpenReadingTest, AsksForAnExistingReadingOfEitherType) {
     open(fileBytes(FullReading));
     ASSERT_EQ(fakes.openFile.requests.size(), 1u);
     const platform::OpenFileRequest& request = fakes.openFile.requests.front();
     EXPECT_EQ(request.title, QStringLiteral("Select the source file"));
-    EXPECT_EQ(request.filterName, QStringLiteral("QV Starcall (*.nak)"));
-    EXPECT_EQ(request.pattern, QStringLiteral("*.nak"));
-    EXPECT_EQ(request.defaultSuffix, QStringLiteral("nak"));
+    EXPECT_TRUE(request.filterName.startsWith(QStringLiteral("Saved readings (*.vantrel *.nak)")))
+        << "the first filter shows both types";
+    EXPECT_EQ(request.pattern, QStringLiteral("*.vantrel *.nak"));
 }
 
 TEST_F(OpenReadingTest, CancelChangesNothing) {

@@ -1,7 +1,8 @@
 #pragma once
 
-// The inputs of examples/sample-reading.nak and its twin sample-reading.vantrel: "Sample Reading", lost on 15 August 2010 at
-// 10:30, zone 5 h 30 min, no daylight saving, longitude 77°13' East, latitude 28°37' North.
+// The inputs of examples/sample-reading.nak and its twin sample-reading.vantrel: "Sample Reading",
+// lost on 15 August 2010 at 10:30, zone 5 h 30 min, no daylight saving, longitude 77°13' East,
+// latitude 28°37' North.
 #include "aids/ReadingFile.h"
 #include "aids/SavedReadingWriter.h"
 

@@ -347,7 +347,8 @@ TEST_F(OpenReadingTest, SampleReading) {
             QFile again(*fakes.saveFile.answer);
             QFile sample(samples + type);
             ASSERT_TRUE(again.open(QIODevice::ReadOnly) && sample.open(QIODevice::ReadOnly));
-            EXPECT_EQ(again.readAll(), sample.readAll()) << extension.toStdString() << type.toStdString();
+            EXPECT_EQ(again.readAll(), sample.readAll())
+                << extension.toStdString() << type.toStdString();
         }
     }
 }

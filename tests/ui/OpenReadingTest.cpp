@@ -335,13 +335,13 @@ TEST_F(OpenReadingTest, FifoEndsPromptly) {
 // saved again by Save As as either type, it matches both samples byte for byte.
 TEST_F(OpenReadingTest, SampleReading) {
     const QString samples = QStringLiteral(VANTREL_SOURCE_DIR "/examples/sample-reading");
-    for (const QString extension : {QStringLiteral(".nak"), QStringLiteral(".vantrel")}) {
+    for (const QString& extension : {QStringLiteral(".nak"), QStringLiteral(".vantrel")}) {
         openPath(samples + extension);
         EXPECT_TRUE(fakes.messages.shown.empty());
         EXPECT_EQ(text("txtName"), QStringLiteral("Sample Reading"));
         EXPECT_EQ(resultName(), QStringLiteral("Swati"));
         EXPECT_EQ(control<QLabel>("lblResult1")->text(), QStringLiteral("Group Three (Sulochan)"));
-        for (const QString type : {QStringLiteral(".nak"), QStringLiteral(".vantrel")}) {
+        for (const QString& type : {QStringLiteral(".nak"), QStringLiteral(".vantrel")}) {
             fakes.saveFile.answer = dir.filePath(QStringLiteral("again") + extension + type);
             window.mnuSave_Click();
             QFile again(*fakes.saveFile.answer);

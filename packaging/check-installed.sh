@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks an installed QV Vantrel: the menu entry and the AppStream file pass their validators,
-# every icon size is in the hicolor theme, the desktop knows a ".nak" file as a saved reading,
-# and the menu entry's command starts the program, shows its main window under a virtual X
-# server and is still running three seconds later.
+# every icon size is in the hicolor theme, the desktop knows ".nak" and ".vantrel" files as
+# readings, and the menu entry's command starts the program, shows its main window under a
+# virtual X server and is still running three seconds later.
 #
 # Usage: packaging/check-installed.sh [PREFIX]   (PREFIX defaults to /usr)
 # Needs: desktop-file-utils, appstream, shared-mime-info, xdg-utils, libfile-mimeinfo-perl,
@@ -22,20 +22,26 @@ for size in 16 24 32 48 64 128 256; do
 done
 test -s "$prefix/share/icons/hicolor/scalable/apps/qv-vantrel.svg"
 
-# The file type of saved readings, as a file manager asks for it.
-readonly ReadingType=application/x-qv-vantrel-reading
+# The file types of readings, as a file manager asks for them.
 test -s "$prefix/share/mime/packages/qv-vantrel.xml"
-grep -q "^MimeType=.*$ReadingType;" "$desktop"
 sample="$(mktemp -d)"
 printf '\x86\r\n' >"$sample/reading.nak"
-found="$(XDG_DATA_DIRS="$prefix/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
-    xdg-mime query filetype "$sample/reading.nak")"
+printf '{"format": "qv-vantrel-reading", "version": 1}\n' >"$sample/reading.vantrel"
+for pair in reading.nak:application/x-qv-vantrel-reading \
+    reading.vantrel:application/x-qv-vantrel-reading+json; do
+    file="${pair%%:*}"
+    type="${pair#*:}"
+    grep -q "^MimeType=.*$type;" "$desktop"
+    found="$(XDG_DATA_DIRS="$prefix/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
+        xdg-mime query filetype "$sample/$file")"
+    if [ "${found%%;*}" != "$type" ]; then
+        echo "check-installed.sh: $file is '$found', not $type" >&2
+        rm -rf "$sample"
+        exit 1
+    fi
+    echo "$file is $type"
+done
 rm -rf "$sample"
-if [ "${found%%;*}" != "$ReadingType" ]; then
-    echo "check-installed.sh: a .nak file is '$found', not $ReadingType" >&2
-    exit 1
-fi
-echo "a .nak file is $ReadingType"
 
 # The command a menu would run, without field codes such as %f.
 command="$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')"

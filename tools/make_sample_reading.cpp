@@ -1,7 +1,10 @@
-// Writes the sample saved reading examples/sample-reading.nak with the program's own writer.
+// Writes the sample reading with the program's own writers: examples/sample-reading.nak, or
+// its twin examples/sample-reading.vantrel for a path ending in ".vantrel".
 //
 //   make_sample_reading <path>
 #include "tools/SampleReading.h"
+
+#include "aids/ReadingFileWriter.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,8 +18,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: make_sample_reading <path>\n");
         return 2;
     }
-    const QString failure = SavedReading::WriteSavedReading(
-        arguments[1], SavedReading::ToLines(sample::SampleReading()));
+    const QString& path = arguments[1];
+    const QString failure =
+        path.endsWith(QStringLiteral(".vantrel"))
+            ? ReadingFile::WriteReadingFile(path, sample::SampleReadingFile())
+            : SavedReading::WriteSavedReading(path, SavedReading::ToLines(sample::SampleReading()));
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(arguments[1]),
                      qPrintable(failure));

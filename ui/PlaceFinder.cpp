@@ -151,7 +151,7 @@ void PlaceFinder::connectControls(QWidget* window) {
     });
     in_.lblZoneName->installEventFilter(this);
     if (auto* main = qobject_cast<frmMain*>(window)) {
-        connect(main, &frmMain::savedReadingOpened, this, &PlaceFinder::readingOpened);
+        connect(main, &frmMain::inputsReplaced, this, &PlaceFinder::readingOpened);
     }
 }
 
@@ -377,6 +377,15 @@ void PlaceFinder::restoreState(const State& state) {
     filled_ = state.filled;
     showZoneName(chosen_ && chosen_->zoneInCharge ? QString::fromLatin1(chosen_->zoneId)
                                                   : QString());
+}
+
+void PlaceFinder::takeUpPlace(const ChosenPlace& place) {
+    if (place.zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(place.zoneId)) {
+        restoreState({});
+        return;
+    }
+    const bool zone = place.zoneInCharge;
+    restoreState({place, {true, true, true, true, true, true, zone, zone, zone}});
 }
 
 void PlaceFinder::forgetPlace() {

@@ -77,6 +77,11 @@ public:
     // boxes, with the inputs.
     void keepInUndo(OpenUndo& undo);
 
+    // Takes up the place a reading file kept, once the boxes hold the file's values: the
+    // place's boxes count as filled by the finder, and the zone's while it is in charge. A
+    // zone this computer does not know leaves no place chosen.
+    void takeUpPlace(const ChosenPlace& place);
+
     // The City box shows at most this many suggestions.
     static constexpr int SuggestionLimit = 30;
 

@@ -57,14 +57,16 @@ QString SuggestedFileName(const SavedReading::Record& record) {
                 QStringLiteral("%1").arg(record.monthPosition + 1, 2, 10, QLatin1Char('0')) +
                 QLatin1Char('-') + record.day.rightJustified(2, QLatin1Char('0'));
     }
-    return name + ReadingExtension;
+    return name + ReadingFileExtension;
 }
 
-QString WithExtension(const QString& path, const QString& extension) {
-    if (path.endsWith(extension, Qt::CaseInsensitive)) {
-        return path.left(path.size() - extension.size()) + extension;
+QString WithExtension(const QString& path, const QStringList& extensions) {
+    for (const QString& extension : extensions) {
+        if (path.endsWith(extension, Qt::CaseInsensitive)) {
+            return path.left(path.size() - extension.size()) + extension;
+        }
     }
-    return path + extension;
+    return path + extensions.value(0);
 }
 
 QString LossQuestion(const std::vector<SavedReading::LineLoss>& losses,

@@ -5,6 +5,7 @@
 #include "aids/SavedReadingWriter.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -18,19 +19,36 @@ namespace ReadingSave {
 SavedReading::Record RecordOf(const InputChecks::FormEntries& entries);
 
 // The name offered for a reading: its trimmed name (else "Reading") and, with a month
-// selected, the date as year-month-day, e.g. "Ann 2025-01-07.nak". Characters that file
+// selected, the date as year-month-day, e.g. "Ann 2025-01-07.vantrel". Characters that file
 // systems refuse in a name become "_".
 QString SuggestedFileName(const SavedReading::Record& record);
 
-// Saved readings end in a lower-case ".nak": the reader takes no other case. The open and save
-// dialogs show them under one filter.
+// Classic saved readings end in a lower-case ".nak": the reader takes no other case.
 inline const QString ReadingExtension = QStringLiteral(".nak");
 inline const QString ReadingFilterName = QStringLiteral("QV Starcall (*.nak)");
 inline const QString ReadingPattern = QStringLiteral("*.nak");
+// Reading files, which keep every input, end in a lower-case ".vantrel".
+inline const QString ReadingFileExtension = QStringLiteral(".vantrel");
+inline const QString ReadingFileFilterName = QStringLiteral("QV Vantrel reading (*.vantrel)");
+inline const QString ReadingFilePattern = QStringLiteral("*.vantrel");
 
-// The chosen path with `extension` (e.g. ".nak") at its end, in the extension's own case: the
-// same extension in any other case is replaced, any other name gets it added.
-QString WithExtension(const QString& path, const QString& extension);
+// The save dialog offers the reading file first, as the default, then the classic type; the
+// name's extension decides which is written. The open dialog shows both types together first.
+inline const QStringList SaveExtensions = {ReadingFileExtension, ReadingExtension};
+inline const QString SaveFilters = ReadingFileFilterName + QStringLiteral(";;") + ReadingFilterName;
+inline const QString OpenPatterns = ReadingFilePattern + QLatin1Char(' ') + ReadingPattern;
+inline const QString OpenFilters =
+    QStringLiteral("Saved readings (") + OpenPatterns + QStringLiteral(");;") + SaveFilters;
+
+// The chosen path ending in one of `extensions`, in the extension's own case: a name that
+// ends in one of them in any case gets it in its own case, any other name gets the first
+// added (e.g. "a.txt" gives "a.txt.vantrel").
+QString WithExtension(const QString& path, const QStringList& extensions);
+
+// A path saves or opens as a classic saved reading when it ends in ".nak".
+inline bool IsClassicReading(const QString& path) {
+    return path.endsWith(ReadingExtension, Qt::CaseSensitive);
+}
 
 // The question put before saving when lines lose something: each box with what it loses,
 // `boxNames` giving the box of each line.

@@ -38,6 +38,9 @@ struct ResultView;
 namespace SavedReading {
 struct Record;
 }
+namespace ReadingFile {
+struct Record;
+}
 
 // The working window: the input panel, the result panel in the same place, and around
 // them the link banner, the offer area and the open button that the shell fills in.
@@ -67,9 +70,9 @@ public slots:
     void cmdBack_Click();
     void cmdBrowser_Click();
     void cmdOpen_Click();
-    // Opens a saved reading named from outside the open dialog: a command-line argument, a
-    // drop, another copy of the program or the recent list. A path that names no regular
-    // file gives a short notice and changes nothing.
+    // Opens a saved reading (".nak") or a reading file (".vantrel") named from outside the
+    // open dialog: a command-line argument, a drop, another copy of the program or the recent
+    // list. A path that names no regular file gives a short notice and changes nothing.
     void openReadingFile(const QString& path);
     void mnuSave_Click();
     void lblTZHelp_Click();
@@ -84,6 +87,9 @@ public slots:
 signals:
     // A saved reading has been read and its lines are about to replace the inputs.
     void aboutToOpenReading();
+    // An opened reading has replaced the inputs; the calculate command has not yet run. A
+    // reading file's chosen place is put back right after.
+    void inputsReplaced();
     // A saved reading has been opened and the calculate command has run on it.
     void savedReadingOpened(const QString& path);
     // The inputs have been saved as a reading.
@@ -106,10 +112,18 @@ private:
     void openSavedReading(const QString& path, bool regularFileOnly);
     void fillReadingInput();
     // Asks where to save, through the save dialog (a suggested name alone starts in the last
-    // folder saved to, else the documents folder): the chosen path ends in `extension`, and
-    // replacing a file is asked first. No path on Cancel or No.
+    // folder saved to, else the documents folder): the chosen path ends in one of
+    // `extensions` (the first when it ends in none), and replacing a file is asked first. No
+    // path on Cancel or No.
+    std::optional<QString> chooseSavePath(platform::SaveFileRequest request,
+                                          const QStringList& extensions);
     std::optional<QString> chooseSavePath(platform::SaveFileRequest request,
                                           const QString& extension);
+    // The reading file's side (frmMainReadingFile.cpp): every input as a reading file keeps
+    // it, their replacing by one, and the opening of one once its path is known.
+    ReadingFile::Record readingFileRecord() const;
+    void applyReadingFile(const ReadingFile::Record& record);
+    void openReadingFileAt(const QString& path);
 
     void createControls();
     // The input panel and its named builders; each row builder fills the grid row it is given.

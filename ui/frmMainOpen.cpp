@@ -26,8 +26,8 @@ namespace {
 const QString ReadingSuffix = ReadingSave::ReadingExtension.mid(1);
 
 platform::OpenFileRequest savedReadingRequest() {
-    return {QStringLiteral("Select the source file"), ReadingSave::ReadingFilterName,
-            ReadingSave::ReadingPattern, ReadingSuffix};
+    return {QStringLiteral("Select the source file"), ReadingSave::OpenFilters,
+            ReadingSave::OpenPatterns, ReadingSave::ReadingFileExtension.mid(1)};
 }
 
 // Selects the entry whose text is exactly the value; a value that is no entry leaves the
@@ -71,6 +71,10 @@ void frmMain::openReadingFile(const QString& path) {
 }
 
 void frmMain::openSavedReading(const QString& path, bool regularFileOnly) {
+    if (path.endsWith(ReadingSave::ReadingFileExtension, Qt::CaseSensitive)) {
+        openReadingFileAt(path);
+        return;
+    }
     if (!path.endsWith(ReadingSuffix, Qt::CaseSensitive)) {
         runStep([this] {
             platform::services().messages->notify(this, QStringLiteral("Please Check The File."),
@@ -104,6 +108,7 @@ void frmMain::openSavedReading(const QString& path, bool regularFileOnly) {
     }
     runStep([this] { emit aboutToOpenReading(); });
     runStep([&] { applySavedReading(lines); });
+    runStep([this] { emit inputsReplaced(); });
     runStep([this] { cmdRashi_Click(); });
     runStep([&] { emit savedReadingOpened(path); });
 }

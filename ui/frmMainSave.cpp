@@ -1,9 +1,10 @@
-// "Save Reading As…": the inputs written as a saved reading.
+// "Save Reading As…": the inputs written as a reading file or a classic saved reading.
 #include "frmMain.h"
 
 #include "InputChecks.h"
 #include "ReadingSave.h"
 
+#include "aids/ReadingFileWriter.h"
 #include "aids/SavedReadingWriter.h"
 #include "platform/MessageBox.h"
 #include "platform/RunStep.h"
@@ -47,7 +48,7 @@ bool confirmed(QWidget* parent, const QString& question) {
 } // namespace
 
 std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request,
-                                               const QString& extension) {
+                                               const QStringList& extensions) {
     // A suggested name alone starts in the last folder saved to, else the documents folder.
     request.suggestedPath = QDir(startFolder()).filePath(request.suggestedPath);
     std::optional<QString> chosen;
@@ -56,13 +57,18 @@ std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request
         return std::nullopt;
     }
     // The dialog asks nothing: the name is final only with its extension.
-    const QString path = ReadingSave::WithExtension(*chosen, extension);
+    const QString path = ReadingSave::WithExtension(*chosen, extensions);
     if (QFileInfo::exists(path) &&
         !confirmed(this, QFileInfo(path).fileName() +
                              QStringLiteral(" already exists.\nDo you want to replace it?"))) {
         return std::nullopt;
     }
     return path;
+}
+
+std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request,
+                                               const QString& extension) {
+    return chooseSavePath(std::move(request), QStringList{extension});
 }
 
 SavedReading::Record frmMain::savedRecord() const {
@@ -83,24 +89,28 @@ std::array<QString, 15> frmMain::savedLineBoxNames() const {
 }
 
 void frmMain::mnuSave_Click() {
-    const SavedReading::Lines lines = SavedReading::ToLines(savedRecord());
-    // Nothing is left out unasked.
-    const std::vector<SavedReading::LineLoss> losses = SavedReading::FindLosses(lines);
-    if (!losses.empty() &&
-        !confirmed(this, ReadingSave::LossQuestion(losses, savedLineBoxNames()))) {
-        return;
-    }
-
+    const SavedReading::Record classic = savedRecord();
     const std::optional<QString> path =
-        chooseSavePath({QStringLiteral("Save Reading As"), ReadingSave::ReadingFilterName,
-                        ReadingSave::ReadingPattern, ReadingSave::SuggestedFileName(savedRecord())},
-                       ReadingSave::ReadingExtension);
+        chooseSavePath({QStringLiteral("Save Reading As"), ReadingSave::SaveFilters,
+                        ReadingSave::ReadingFilePattern, ReadingSave::SuggestedFileName(classic)},
+                       ReadingSave::SaveExtensions);
     if (!path) {
         return;
     }
 
     QString failure = QStringLiteral("the file could not be written");
-    runStep([&] { failure = SavedReading::WriteSavedReading(*path, lines); });
+    if (ReadingSave::IsClassicReading(*path)) {
+        const SavedReading::Lines lines = SavedReading::ToLines(classic);
+        // Nothing is left out unasked.
+        const std::vector<SavedReading::LineLoss> losses = SavedReading::FindLosses(lines);
+        if (!losses.empty() &&
+            !confirmed(this, ReadingSave::LossQuestion(losses, savedLineBoxNames()))) {
+            return;
+        }
+        runStep([&] { failure = SavedReading::WriteSavedReading(*path, lines); });
+    } else {
+        runStep([&] { failure = ReadingFile::WriteReadingFile(*path, readingFileRecord()); });
+    }
     if (!failure.isEmpty()) {
         runStep([&] {
             platform::services().messages->notify(

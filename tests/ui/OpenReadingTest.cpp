@@ -70,14 +70,14 @@ protected:
     QSignalSpy opened{&window, &frmMain::savedReadingOpened};
 };
 
-TEST_F(OpenReadingTest, AsksForAnExistingNakFile) {
+TEST_F(OpenReadingTest, AsksForAnExistingReadingOfEitherType) {
     open(fileBytes(FullReading));
     ASSERT_EQ(fakes.openFile.requests.size(), 1u);
     const platform::OpenFileRequest& request = fakes.openFile.requests.front();
     EXPECT_EQ(request.title, QStringLiteral("Select the source file"));
-    EXPECT_EQ(request.filterName, QStringLiteral("QV Starcall (*.nak)"));
-    EXPECT_EQ(request.pattern, QStringLiteral("*.nak"));
-    EXPECT_EQ(request.defaultSuffix, QStringLiteral("nak"));
+    EXPECT_TRUE(request.filterName.startsWith(QStringLiteral("Saved readings (*.vantrel *.nak)")))
+        << "the first filter shows both types";
+    EXPECT_EQ(request.pattern, QStringLiteral("*.vantrel *.nak"));
 }
 
 TEST_F(OpenReadingTest, CancelChangesNothing) {
@@ -332,13 +332,26 @@ TEST_F(OpenReadingTest, FifoEndsPromptly) {
 }
 #endif
 
-// The sample reading of the examples folder gives its documented reading.
+// The sample reading of the examples folder, of either type, gives its documented reading;
+// saved again by Save As as either type, it matches both samples byte for byte.
 TEST_F(OpenReadingTest, SampleReading) {
-    openPath(QStringLiteral(VANTREL_SOURCE_DIR "/examples/sample-reading.nak"));
-    EXPECT_TRUE(fakes.messages.shown.empty());
-    EXPECT_EQ(text("txtName"), QStringLiteral("Sample Reading"));
-    EXPECT_EQ(resultName(), QStringLiteral("Swati"));
-    EXPECT_EQ(control<QLabel>("lblResult1")->text(), QStringLiteral("Group Three (Sulochan)"));
+    const QString samples = QStringLiteral(VANTREL_SOURCE_DIR "/examples/sample-reading");
+    for (const QString& extension : {QStringLiteral(".nak"), QStringLiteral(".vantrel")}) {
+        openPath(samples + extension);
+        EXPECT_TRUE(fakes.messages.shown.empty());
+        EXPECT_EQ(text("txtName"), QStringLiteral("Sample Reading"));
+        EXPECT_EQ(resultName(), QStringLiteral("Swati"));
+        EXPECT_EQ(control<QLabel>("lblResult1")->text(), QStringLiteral("Group Three (Sulochan)"));
+        for (const QString& type : {QStringLiteral(".nak"), QStringLiteral(".vantrel")}) {
+            fakes.saveFile.answer = dir.filePath(QStringLiteral("again") + extension + type);
+            window.mnuSave_Click();
+            QFile again(*fakes.saveFile.answer);
+            QFile sample(samples + type);
+            ASSERT_TRUE(again.open(QIODevice::ReadOnly) && sample.open(QIODevice::ReadOnly));
+            EXPECT_EQ(again.readAll(), sample.readAll())
+                << extension.toStdString() << type.toStdString();
+        }
+    }
 }
 
 // Runs `act` on the picker once "TZ Help" has opened it, then clicks "TZ Help".

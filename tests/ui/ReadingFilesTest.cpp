@@ -4,6 +4,7 @@
 #include "tests/aids/SavedReadingFiles.h"
 #include "tests/ui/UiTestSupport.h"
 
+#include "aids/ReadingFileReader.h"
 #include "aids/SavedReading.h"
 #include "ui/OpenUndo.h"
 #include "ui/ReadingFileEvents.h"
@@ -128,19 +129,22 @@ TEST_F(ReadingFilesTest, WhatIsSavedOpensAsItWasTyped) {
     }
 }
 
-TEST_F(ReadingFilesTest, TheDialogSuggestsANameAndTheNameEndsInLowerCaseNak) {
+// The chosen name's extension decides the type; a name without one is a reading file.
+TEST_F(ReadingFilesTest, TheTypeFollowsTheChosenNamesExtension) {
     typeOtherReading();
     setBox("txtName", QStringLiteral("  Ann/Lee "));
     const struct {
         const char* chosen;
         const char* written;
+        bool classic;
         const char* reason;
     } rows[] = {
-        {"a.nak", "a.nak", "already right"},
-        {"b.NAK", "b.nak", "the reader refuses upper case"},
-        {"c.Nak", "c.nak", "mixed case"},
-        {"d", "d.nak", "no extension"},
-        {"e.txt", "e.txt.nak", "another extension is kept and .nak added"},
+        {"a.nak", "a.nak", true, "the classic type"},
+        {"b.NAK", "b.nak", true, "the classic reader refuses upper case"},
+        {"c.vantrel", "c.vantrel", false, "a reading file"},
+        {"d.Vantrel", "d.vantrel", false, "mixed case"},
+        {"e", "e.vantrel", false, "no extension: the default type"},
+        {"f.txt", "f.txt.vantrel", false, "another extension is kept and .vantrel added"},
     };
     for (const auto& row : rows) {
         fakes.saveFile.requests.clear();
@@ -148,11 +152,15 @@ TEST_F(ReadingFilesTest, TheDialogSuggestsANameAndTheNameEndsInLowerCaseNak) {
         window.mnuSave_Click();
         ASSERT_EQ(fakes.saveFile.requests.size(), 1u);
         const platform::SaveFileRequest& request = fakes.saveFile.requests.front();
-        EXPECT_EQ(request.filterName, QStringLiteral("QV Starcall (*.nak)"));
-        EXPECT_EQ(request.pattern, QStringLiteral("*.nak"));
-        EXPECT_TRUE(request.suggestedPath.endsWith(QStringLiteral("/Ann_Lee 2025-01-07.nak")))
+        EXPECT_TRUE(request.filterName.startsWith(ReadingSave::ReadingFileFilterName));
+        EXPECT_TRUE(request.suggestedPath.endsWith(QStringLiteral("/Ann_Lee 2025-01-07.vantrel")))
             << request.suggestedPath.toStdString();
-        EXPECT_TRUE(QFile::exists(dir.filePath(QLatin1String(row.written)))) << row.reason;
+        const QString path = dir.filePath(QLatin1String(row.written));
+        const auto file = ReadingFile::ReadReadingFile(path);
+        EXPECT_EQ(std::holds_alternative<ReadingFile::Record>(file), !row.classic) << row.reason;
+        if (row.classic) {
+            EXPECT_EQ(SavedReading::ReadSavedReading(path)[0], QStringLiteral("  Ann/Lee "));
+        }
     }
     EXPECT_TRUE(fakes.messages.shown.empty()) << "no file was there to replace";
 }
@@ -180,6 +188,13 @@ TEST_F(ReadingFilesTest, WhatCannotBeStoredIsNamedBeforeSaving) {
     typeOtherReading();
     setBox("txtName", QStringLiteral("Ren\u00e9e \u0905"));
     setBox("txtLatD", QStringLiteral("4\u00b20"));
+    fakes.saveFile.answer = dir.filePath(QStringLiteral("whole.vantrel"));
+    window.mnuSave_Click();
+    EXPECT_TRUE(fakes.messages.shown.empty()) << "a reading file keeps every character";
+    EXPECT_EQ(
+        std::get<ReadingFile::Record>(ReadingFile::ReadReadingFile(*fakes.saveFile.answer)).name,
+        QStringLiteral("Ren\u00e9e \u0905"));
+
     const QString path = dir.filePath(QStringLiteral("lossy.nak"));
     fakes.saveFile.answer = path;
 
@@ -193,7 +208,6 @@ TEST_F(ReadingFilesTest, WhatCannotBeStoredIsNamedBeforeSaving) {
     EXPECT_TRUE(question.contains(QStringLiteral("Latitude degrees: the characters \"\u00b2\"")))
         << question.toStdString();
     EXPECT_FALSE(QFile::exists(path)) << "No cancels the save";
-    EXPECT_TRUE(fakes.saveFile.requests.empty()) << "asked before the dialog";
 
     fakes.messages.answers = {true};
     window.mnuSave_Click();
@@ -400,12 +414,12 @@ TEST(ReadingSave, SuggestedNames) {
         const char* expected;
         const char* reason;
     } rows[] = {
-        {"Ann", 0, "7", "2025", "Ann 2025-01-07.nak", "month and day get two digits"},
-        {"  Ann  ", 11, "25", "1999", "Ann 1999-12-25.nak", "the name is trimmed"},
-        {"", 4, "1", "2000", "Reading 2000-05-01.nak", "no name"},
-        {"a:b*c?", 4, "1", "2000", "a_b_c_ 2000-05-01.nak", "characters file names refuse"},
-        {".hidden", 4, "1", "2000", "hidden 2000-05-01.nak", "no hidden file"},
-        {"Ann", -1, "1", "2000", "Ann.nak", "no month, no date"},
+        {"Ann", 0, "7", "2025", "Ann 2025-01-07.vantrel", "month and day get two digits"},
+        {"  Ann  ", 11, "25", "1999", "Ann 1999-12-25.vantrel", "the name is trimmed"},
+        {"", 4, "1", "2000", "Reading 2000-05-01.vantrel", "no name"},
+        {"a:b*c?", 4, "1", "2000", "a_b_c_ 2000-05-01.vantrel", "characters file names refuse"},
+        {".hidden", 4, "1", "2000", "hidden 2000-05-01.vantrel", "no hidden file"},
+        {"Ann", -1, "1", "2000", "Ann.vantrel", "no month, no date"},
     };
     for (const auto& row : rows) {
         SavedReading::Record r;

@@ -156,7 +156,9 @@ bool Gazetteer::parse() {
         }
         regions_.push_back(QString::fromUtf8(line));
     }
-    if (!section('P', count)) {
+    // Each place takes a line: a count beyond the bytes left is a corrupt file, not a reason
+    // to claim the memory.
+    if (!section('P', count) || count > text.size() - position) {
         return false;
     }
     places_.reserve(std::size_t(count));

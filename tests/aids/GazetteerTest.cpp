@@ -145,6 +145,7 @@ TEST(Gazetteer, MissingOrCorruptListsAreReported) {
         {"wrong header", QByteArray(good).replace("QVPLACES 1", "QVPLACES 2"), true},
         {"fewer places than counted", QByteArray(good).replace("P 9", "P 10"), true},
         {"more places than counted", QByteArray(good).replace("P 9", "P 8"), true},
+        {"a count no file could hold", QByteArray(good).replace("P 9", "P 2000000000"), true},
         {"zone index out of range", QByteArray(good).replace("\tES\t0\t0", "\tES\t0\t3"), true},
         {"division index out of range", QByteArray(good).replace("\tES\t0\t0", "\tES\t7\t0"), true},
         {"latitude beyond the pole", QByteArray(good).replace("2425\t-222", "5401\t-222"), true},

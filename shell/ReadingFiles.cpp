@@ -38,8 +38,9 @@ void remember(const QString& path) {
         return;
     }
     runStep([&] {
-        RecentReadings::Store(
-            RecentReadings::Added(RecentReadings::Load(), QFileInfo(path).absoluteFilePath()));
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        RecentReadings::Change(
+            [&](const QStringList& list) { return RecentReadings::Added(list, absolute); });
     });
 }
 
@@ -83,9 +84,10 @@ private:
             return;
         }
         if (!QFileInfo::exists(path)) {
-            QStringList list = RecentReadings::Load();
-            list.removeAll(path);
-            RecentReadings::Store(list);
+            RecentReadings::Change([&](QStringList list) {
+                list.removeAll(path);
+                return list;
+            });
             refresh();
             platform::services().messages->notify(
                 &window,

@@ -14,6 +14,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -127,5 +129,36 @@ TEST(QtSettingsStore, NeverWaitsOnWhatStandsInPlaceOfItsFiles) {
         held = nullptr;
     }
 }
+
+#ifdef Q_OS_UNIX
+// Two copies of the program changing one section at once, as two adding to the recent list
+// do: each change is read, made and stored under one lock, so none is lost.
+TEST(QtSettingsStore, UpdatesOfTwoProcessesLoseNothing) {
+    Store s;
+    constexpr int Each = 40;
+    // The changes stored; one that waited too long for the lock is refused, never lost.
+    const auto count = [&] {
+        int stored = 0;
+        for (int i = 0; i < Each; ++i) {
+            stored += s.store.update(app, section, [](platform::SettingsStore::Values& values) {
+                values.insert(QStringLiteral("n"),
+                              QString::number(values.value(QStringLiteral("n")).toInt() + 1));
+            });
+        }
+        return stored;
+    };
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(count());
+    }
+    const int stored = count();
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_GT(stored + WEXITSTATUS(status), Each);
+    EXPECT_EQ(s.store.read(app, section, QStringLiteral("n")),
+              QString::number(stored + WEXITSTATUS(status)));
+}
+#endif
 
 } // namespace

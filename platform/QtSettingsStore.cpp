@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QVariantMap>
 
+#include <cctype>
+
 namespace platform {
 
 namespace {
@@ -24,9 +26,50 @@ constexpr bool nativeStoreIsAFile =
     false;
 #endif
 
+// The start of a value as QSettings reads it: quotes and white space dropped, "\xHH"
+// escapes decoded.
+QByteArray valueStart(QByteArrayView value) {
+    QByteArray start;
+    for (qsizetype i = 0; i < value.size() && start.size() < 12;) {
+        const char c = value[i];
+        if (c == '"' || c == ' ' || c == '\t') {
+            ++i;
+        } else if (c == '\\' && i + 1 < value.size() && value[i + 1] == 'x') {
+            qsizetype end = i + 2;
+            while (end < value.size() && std::isxdigit(static_cast<unsigned char>(value[end]))) {
+                ++end;
+            }
+            const uint code = value.sliced(i + 2, end - i - 2).toByteArray().toUInt(nullptr, 16);
+            start.append(code > 0 && code < 0x80 ? char(code) : '?');
+            i = end;
+        } else {
+            start.append(c);
+            ++i;
+        }
+    }
+    return start;
+}
+
+// True when a value would be decoded by QSettings from its binary form, whose lengths it
+// trusts: a damaged or planted "@Variant(" can make it claim gigabytes. The program stores
+// only text, which QSettings never writes so.
+bool holdsBinaryValue(const QByteArray& contents) {
+    for (const QByteArray& line : contents.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0) {
+            continue;
+        }
+        const QByteArray start = valueStart(QByteArrayView(line).sliced(equals + 1));
+        if (start.startsWith("@Variant(") || start.startsWith("@DateTime(")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The contents of a settings file: empty when there is none. Nothing when the path holds
 // anything but a regular file of at most `largestFile` bytes (a FIFO, a folder, a dangling
-// link), or when it cannot be read; opening it never waits.
+// link), when it cannot be read, or when it holds a binary value; opening it never waits.
 std::optional<QByteArray> readSettingsFile(const QString& path) {
     const QFileInfo entry(path);
     if (!entry.exists() && !entry.isSymLink()) {
@@ -37,7 +80,7 @@ std::optional<QByteArray> readSettingsFile(const QString& path) {
         return std::nullopt;
     }
     QByteArray contents = file->read(QtSettingsStore::largestFile + 1);
-    if (contents.size() > QtSettingsStore::largestFile) {
+    if (contents.size() > QtSettingsStore::largestFile || holdsBinaryValue(contents)) {
         return std::nullopt;
     }
     return contents;

@@ -30,14 +30,6 @@ namespace platform {
 namespace {
 
 const QString LockSuffix = QStringLiteral(".lock");
-
-unsigned currentUser() {
-#ifdef Q_OS_UNIX
-    return ::getuid();
-#else
-    return 0;
-#endif
-}
 const QString SocketSuffix = QStringLiteral(".sock");
 const QByteArray TakenReply = "OK\n";
 const QByteArray RefusedReply = "NO\n";
@@ -48,6 +40,14 @@ constexpr qsizetype LongestMessage = 16 * 1024;
 constexpr qsizetype LongestSocketPath = 99;
 // The most characters of a socket's name: "instance-" and a UUID, then ".sock".
 constexpr qsizetype SocketNameLength = 9 + 36 + 5;
+
+unsigned currentUser() {
+#ifdef Q_OS_UNIX
+    return ::getuid();
+#else
+    return 0;
+#endif
+}
 
 // The folder of the sockets whose instance locks are in `lockFolder`: that folder itself
 // when a socket's path there stays short enough; else a private folder of this user's in

@@ -52,13 +52,6 @@ TEST(WholeFile, AShortWriteLeavesTheEarlierFileWhole) {
     }
 }
 
-TEST(WholeFile, TheReasonIsTheSystems) {
-    QTemporaryDir folder;
-    const QString reason =
-        platform::writeWholeFile(folder.filePath(QStringLiteral("missing/x")), "x");
-    EXPECT_FALSE(reason.isEmpty());
-}
-
 // The settings file on a nearly full disk: the write fails and the values stored before,
 // the recent list among them, are all still there.
 TEST(WholeFile, TheSettingsFileKeepsItsValuesOnAFullDisk) {

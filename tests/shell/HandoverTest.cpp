@@ -6,6 +6,7 @@
 #include "platform/ModalWindows.h"
 #include "tests/aids/SavedReadingFiles.h"
 #include "tests/support/Fakes.h"
+#include "ui/RecentReadings.h"
 #include "ui/frmMain.h"
 
 #include <QCoreApplication>
@@ -419,6 +420,44 @@ TEST_F(AnotherUser, OwnsASocketThatIsNeverContacted) {
               HandoverOutcome::NoReceiver);
     QTest::qWait(50);
     EXPECT_TRUE(taken.isEmpty());
+}
+
+// Copies of the program started at once, none running before: each reading is opened, by the
+// copy it was given to or by one it was handed to; the recent list, which every opening
+// copy adds to, ends with all of them.
+TEST(Handover, AtAColdStartNoReadingIsLost) {
+    QTemporaryDir runtime(QStringLiteral("/tmp/vt-XXXXXX"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       runtime.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int i = 0; i < RecentReadings::Limit; ++i) {
+        const QString reading = runtime.filePath(QStringLiteral("r%1.nak").arg(i));
+        ASSERT_TRUE(savedfiles::writeFile(reading, savedfiles::fileBytes(savedfiles::FullReading)));
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->setProcessEnvironment(environment);
+        copies.back()->start(QStringLiteral(VANTREL_PROGRAM), {reading});
+    }
+    const QString settings = runtime.filePath(QStringLiteral("config/QV Vantrel/qv-vantrel.conf"));
+    const auto opened = [&] {
+        QFile file(settings);
+        const QByteArray list = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        int count = 0;
+        for (int i = 0; i < RecentReadings::Limit; ++i) {
+            count += list.contains(QStringLiteral("r%1.nak").arg(i).toUtf8()) ? 1 : 0;
+        }
+        return count;
+    };
+    for (int waited = 0; opened() < RecentReadings::Limit && waited < 30000; waited += 100) {
+        QTest::qWait(100);
+    }
+    EXPECT_EQ(opened(), RecentReadings::Limit);
+    for (auto& copy : copies) {
+        copy->kill();
+        copy->waitForFinished(5000);
+    }
 }
 
 TEST(Handover, StartupFileIsTheFirstArgumentMadeAbsolute) {

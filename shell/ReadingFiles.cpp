@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTextDocument>
 
 #include <array>
 
@@ -70,7 +71,9 @@ public:
             if (shown) {
                 actions_[i]->setText(
                     RecentReadings::MenuCaption(static_cast<int>(i + 1), paths_[index]));
-                actions_[i]->setToolTip(paths_[index]);
+                // A tip that looks like markup would be read as rich text: the path is data.
+                actions_[i]->setToolTip(
+                    Qt::convertFromPlainText(paths_[index], Qt::WhiteSpaceNoWrap));
                 actions_[i]->setStatusTip(paths_[index]);
             }
         }

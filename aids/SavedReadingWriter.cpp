@@ -2,7 +2,7 @@
 
 #include "Scrambler.h"
 
-#include <QSaveFile>
+#include "platform/WholeFile.h"
 
 namespace SavedReading {
 namespace {
@@ -44,12 +44,6 @@ QString keptPart(const QString& line, QString* lost) {
         i += length;
     }
     return kept;
-}
-
-// The reason a write failed, never empty.
-QString reasonOf(const QSaveFile& file) {
-    const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("the file could not be written") : reason;
 }
 
 } // namespace
@@ -106,23 +100,7 @@ QByteArray Encode(const Lines& lines) {
 }
 
 QString WriteSavedReading(const QString& path, const Lines& lines) {
-    const QByteArray bytes = Encode(Storable(lines));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return reasonOf(file);
-    }
-    // Flushed here, with its result checked: a short write found only while committing
-    // (a disk that fills up) would otherwise go unnoticed and replace the file with the part
-    // that fitted.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = reasonOf(file);
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) {
-        return reasonOf(file);
-    }
-    return {};
+    return platform::writeWholeFile(path, Encode(Storable(lines)));
 }
 
 } // namespace SavedReading

@@ -1,7 +1,9 @@
 #include "HandoverChannel.h"
 
 #include "LockInstanceGuard.h"
+#include "RuntimeFolder.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -32,10 +34,49 @@ const QString SocketSuffix = QStringLiteral(".sock");
 const QByteArray TakenReply = "OK\n";
 const QByteArray RefusedReply = "NO\n";
 
-// No path of a real file comes near this; a longer message is no path.
+// No path of a real file comes near this, percent-encoded; a longer message is no path.
 constexpr qsizetype LongestMessage = 16 * 1024;
-// A sender has this long to send its whole message.
-constexpr int SenderMilliseconds = 2000;
+// Every system's socket addresses hold a path this long (macOS's hold 103 bytes).
+constexpr qsizetype LongestSocketPath = 99;
+// The most characters of a socket's name: "instance-" and a UUID, then ".sock".
+constexpr qsizetype SocketNameLength = 9 + 36 + 5;
+
+unsigned currentUser() {
+#ifdef Q_OS_UNIX
+    return ::getuid();
+#else
+    return 0;
+#endif
+}
+
+// The folder of the sockets whose instance locks are in `lockFolder`: that folder itself
+// when a socket's path there stays short enough; else a private folder of this user's in
+// /tmp, one per lock folder, claimed with the same checks as the runtime folder. Empty when
+// neither can be had.
+QString socketFolderFor(const QString& lockFolder) {
+    if (lockFolder.isEmpty()) {
+        return {};
+    }
+    if (QFile::encodeName(lockFolder).size() + 1 + SocketNameLength <= LongestSocketPath) {
+        return lockFolder;
+    }
+    const QString base =
+        claimPrivateFolder(QStringLiteral("/tmp/qv-vantrel-") + QString::number(currentUser()));
+    if (base.isEmpty()) {
+        return {};
+    }
+    const QByteArray tag =
+        QCryptographicHash::hash(QFile::encodeName(lockFolder), QCryptographicHash::Sha1)
+            .toHex()
+            .left(12);
+    return claimPrivateFolder(base + QStringLiteral("/s") + QString::fromLatin1(tag));
+}
+
+// The message for a path: its UTF-8 bytes percent-encoded, so that any name, a line feed in
+// it too, arrives whole, then a line feed.
+QByteArray messageFor(const QString& path) {
+    return path.toUtf8().toPercentEncoding() + '\n';
+}
 
 } // namespace
 
@@ -44,10 +85,16 @@ QString handoverFolder() {
 }
 
 QString handoverSocketFor(const QString& lockPath) {
+    const QFileInfo lock(lockPath);
     if (!lockPath.endsWith(LockSuffix)) {
         return {};
     }
-    return lockPath.left(lockPath.size() - LockSuffix.size()) + SocketSuffix;
+    const QString folder = socketFolderFor(lock.path());
+    if (folder.isEmpty()) {
+        return {};
+    }
+    const QString name = lock.fileName();
+    return folder + QLatin1Char('/') + name.left(name.size() - LockSuffix.size()) + SocketSuffix;
 }
 
 #ifdef Q_OS_UNIX
@@ -235,13 +282,24 @@ std::optional<uid_t> peerUser(int fd) {
     return std::nullopt;
 }
 
+// True when a live copy holds an instance lock in `folder`: a copy runs, though it may not
+// listen yet.
+bool anyLiveInstance(const QString& folder) {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (name.endsWith(LockSuffix) && LockInstanceGuard::isHeld(dir.filePath(name))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 HandoverOutcome HandOverPath(const QString& folder, const QString& absolutePath, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
-    const QByteArray message = absolutePath.toUtf8() + '\n';
-    bool anyListening = false;
-    for (const Candidate& candidate : socketsIn(folder)) {
+    const QByteArray message = messageFor(absolutePath);
+    for (const Candidate& candidate : socketsIn(socketFolderFor(folder))) {
         if (deadline.hasExpired()) {
             break;
         }
@@ -249,34 +307,35 @@ HandoverOutcome HandOverPath(const QString& folder, const QString& absolutePath,
         case Answer::Taken:
             return HandoverOutcome::Delivered;
         case Answer::Refused:
-            anyListening = true;
             break; // the next copy may take it
         case Answer::None:
             return HandoverOutcome::NotTaken;
         case Answer::Unreachable: {
             // Nobody listens. Only when its instance is gone too is the socket a leftover;
             // one whose copy is still starting up is left alone.
-            const QString lock =
-                candidate.path.left(candidate.path.size() - SocketSuffix.size()) + LockSuffix;
+            const QString name = QFileInfo(candidate.path).fileName();
+            const QString lock = folder + QLatin1Char('/') +
+                                 name.left(name.size() - SocketSuffix.size()) + LockSuffix;
             if (ownSocket(candidate.path) && !LockInstanceGuard::isHeld(lock)) {
                 ::unlink(QFile::encodeName(candidate.path).constData());
-            } else if (LockInstanceGuard::isHeld(lock)) {
-                anyListening = true;
             }
             break;
         }
         }
     }
-    return anyListening ? HandoverOutcome::NotTaken : HandoverOutcome::NoReceiver;
+    // A copy that refused, or one not listening yet, is still a copy that runs.
+    return !folder.isEmpty() && anyLiveInstance(folder) ? HandoverOutcome::NotTaken
+                                                        : HandoverOutcome::NoReceiver;
 }
 
 // One sender's connection, read until its line feed.
 class Connection final : public QObject {
 public:
-    Connection(int fd, HandoverReceiver::Take& take, QObject* parent)
+    Connection(int fd, HandoverReceiver::Take& take, int senderMs, QObject* parent)
         : QObject(parent), fd_(fd), take_(take), notifier_(fd, QSocketNotifier::Read, this) {
         connect(&notifier_, &QSocketNotifier::activated, this, &Connection::readable);
-        QTimer::singleShot(SenderMilliseconds, this, &Connection::finish);
+        // A sender that goes silent is dropped: it holds nothing up meanwhile.
+        QTimer::singleShot(senderMs, this, &Connection::finish);
     }
     ~Connection() override {
         notifier_.setEnabled(false);
@@ -293,12 +352,13 @@ private:
             if (n > 0) {
                 received_.append(buffer, n);
                 const qsizetype end = received_.indexOf('\n');
-                if (end >= 0) {
-                    answer(QString::fromUtf8(received_.left(end)));
+                // Too long for a path: dropped unanswered, ended or not.
+                if ((end < 0 ? received_.size() : end) > LongestMessage) {
+                    finish();
                     return;
                 }
-                if (received_.size() > LongestMessage) {
-                    finish();
+                if (end >= 0) {
+                    answer(QString::fromUtf8(QByteArray::fromPercentEncoding(received_.left(end))));
                     return;
                 }
             } else if (n < 0 && errno == EINTR) {
@@ -339,14 +399,16 @@ private:
 
 struct HandoverReceiver::Impl {
     Take take;
+    int senderMs = 0;
     int fd = -1;
     QByteArray path;
     QSocketNotifier* notifier = nullptr;
 };
 
-HandoverReceiver::HandoverReceiver(Take take, QObject* parent)
+HandoverReceiver::HandoverReceiver(Take take, QObject* parent, int senderMs)
     : QObject(parent), impl_(std::make_unique<Impl>()) {
     impl_->take = std::move(take);
+    impl_->senderMs = senderMs;
 }
 
 HandoverReceiver::~HandoverReceiver() {
@@ -374,7 +436,8 @@ bool HandoverReceiver::listen(const QString& socketPath) {
     const mode_t previous = ::umask(0177);
     const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::umask(previous);
-    if (!bound || ::listen(fd, 8) != 0) {
+    // Room for every copy a file manager starts at once.
+    if (!bound || ::listen(fd, SOMAXCONN) != 0) {
         ::close(fd);
         return false;
     }
@@ -393,7 +456,7 @@ bool HandoverReceiver::listen(const QString& socketPath) {
                 ::close(client); // another user's program: no answer at all
                 continue;
             }
-            new Connection(client, impl_->take, this);
+            new Connection(client, impl_->take, impl_->senderMs, this);
         }
     });
     return true;
@@ -409,7 +472,7 @@ struct HandoverReceiver::Impl {
     Take take;
 };
 
-HandoverReceiver::HandoverReceiver(Take take, QObject* parent)
+HandoverReceiver::HandoverReceiver(Take take, QObject* parent, int)
     : QObject(parent), impl_(std::make_unique<Impl>()) {
     impl_->take = std::move(take);
 }

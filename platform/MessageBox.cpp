@@ -18,6 +18,11 @@ QString displayText(const QString& text) {
     return shown;
 }
 
+int runMessageBox(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+    return runModal(box);
+}
+
 namespace {
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     return icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information;
@@ -28,7 +33,7 @@ void QtMessageBox::notify(QWidget* parent, const QString& text, MessageIcon icon
     QMessageBox box(qtIcon(icon), messageTitle(), displayText(text), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::ApplicationModal);
-    runModal(box);
+    runMessageBox(box);
 }
 
 bool QtMessageBox::ask(QWidget* parent, const QString& text, MessageIcon icon) {
@@ -37,7 +42,7 @@ bool QtMessageBox::ask(QWidget* parent, const QString& text, MessageIcon icon) {
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Yes);
-    return runModal(box) == QMessageBox::Yes;
+    return runMessageBox(box) == QMessageBox::Yes;
 }
 
 } // namespace platform

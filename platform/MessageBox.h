@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace platform {
@@ -29,6 +30,11 @@ inline const QString& messageTitle() {
 
 // Text as the box shows it: a carriage return not followed by a line feed becomes a line feed.
 QString displayText(const QString& text);
+
+// Shows `box` modal through runModal, its text as plain text whatever it holds: a path, a
+// name or a place is data, never markup that could make Qt load a picture from a file.
+// Every message box of the program is shown through here.
+int runMessageBox(QMessageBox& box);
 
 class QtMessageBox final : public MessageBox {
 public:

@@ -1,3 +1,4 @@
+#include "MessageBox.h"
 #include "ModalWindows.h"
 #include "Production.h"
 
@@ -43,8 +44,11 @@ public:
         if (chosen.size() == 1 && QFileInfo(chosen.front()).isFile()) {
             const QString refusal = readOnlyRefusal(chosen.front());
             if (!refusal.isEmpty()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     chosen.front() + QLatin1Char('\n') + refusal);
+                QMessageBox box(QMessageBox::Warning, windowTitle(),
+                                chosen.front() + QLatin1Char('\n') + refusal, QMessageBox::Ok,
+                                this);
+                box.setObjectName(QStringLiteral("messageBox"));
+                runMessageBox(box);
                 return;
             }
         }

@@ -2,15 +2,18 @@
 
 #include "Production.h"
 #include "RegularFile.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QVariantMap>
+
+#include <cctype>
 
 namespace platform {
 
@@ -23,9 +26,50 @@ constexpr bool nativeStoreIsAFile =
     false;
 #endif
 
+// The start of a value as QSettings reads it: quotes and white space dropped, "\xHH"
+// escapes decoded.
+QByteArray valueStart(QByteArrayView value) {
+    QByteArray start;
+    for (qsizetype i = 0; i < value.size() && start.size() < 12;) {
+        const char c = value[i];
+        if (c == '"' || c == ' ' || c == '\t') {
+            ++i;
+        } else if (c == '\\' && i + 1 < value.size() && value[i + 1] == 'x') {
+            qsizetype end = i + 2;
+            while (end < value.size() && std::isxdigit(static_cast<unsigned char>(value[end]))) {
+                ++end;
+            }
+            const uint code = value.sliced(i + 2, end - i - 2).toByteArray().toUInt(nullptr, 16);
+            start.append(code > 0 && code < 0x80 ? char(code) : '?');
+            i = end;
+        } else {
+            start.append(c);
+            ++i;
+        }
+    }
+    return start;
+}
+
+// True when a value would be decoded by QSettings from its binary form, whose lengths it
+// trusts: a damaged or planted "@Variant(" can make it claim gigabytes. The program stores
+// only text, which QSettings never writes so.
+bool holdsBinaryValue(const QByteArray& contents) {
+    for (const QByteArray& line : contents.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0) {
+            continue;
+        }
+        const QByteArray start = valueStart(QByteArrayView(line).sliced(equals + 1));
+        if (start.startsWith("@Variant(") || start.startsWith("@DateTime(")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The contents of a settings file: empty when there is none. Nothing when the path holds
 // anything but a regular file of at most `largestFile` bytes (a FIFO, a folder, a dangling
-// link), or when it cannot be read; opening it never waits.
+// link), when it cannot be read, or when it holds a binary value; opening it never waits.
 std::optional<QByteArray> readSettingsFile(const QString& path) {
     const QFileInfo entry(path);
     if (!entry.exists() && !entry.isSymLink()) {
@@ -36,16 +80,38 @@ std::optional<QByteArray> readSettingsFile(const QString& path) {
         return std::nullopt;
     }
     QByteArray contents = file->read(QtSettingsStore::largestFile + 1);
-    if (contents.size() > QtSettingsStore::largestFile) {
+    if (contents.size() > QtSettingsStore::largestFile || holdsBinaryValue(contents)) {
         return std::nullopt;
     }
     return contents;
 }
 
-bool writeWhole(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
-           file.flush();
+QVariantMap allValues(const QSettings& settings) {
+    QVariantMap values;
+    for (const QString& key : settings.allKeys()) {
+        values.insert(key, settings.value(key));
+    }
+    return values;
+}
+
+// The values of the open group handed to `change`, and its answer stored in their place.
+void changeGroup(QSettings& settings, const std::function<void(SettingsStore::Values&)>& change) {
+    SettingsStore::Values values;
+    for (const QString& key : settings.childKeys()) {
+        values.insert(key, settings.value(key).toString());
+    }
+    const SettingsStore::Values before = values;
+    change(values);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!values.contains(it.key())) {
+            settings.remove(it.key());
+        }
+    }
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (!before.contains(it.key()) || before.value(it.key()) != it.value()) {
+            settings.setValue(it.key(), it.value());
+        }
+    }
 }
 
 // A lock path QLockFile can use: absent or a regular file. QLockFile reads an existing lock
@@ -61,7 +127,7 @@ bool usableLockPath(const QString& path) {
 class PrivateCopy {
 public:
     explicit PrivateCopy(const QByteArray& contents) {
-        if (folder_.isValid() && writeWhole(path(), contents)) {
+        if (folder_.isValid() && writeWholeFile(path(), contents).isEmpty()) {
             valid_ = true;
         }
     }
@@ -115,12 +181,18 @@ std::optional<QString> QtSettingsStore::read(const QString& application, const Q
 
 bool QtSettingsStore::write(const QString& application, const QString& section, const QString& key,
                             const QString& value) {
+    return update(application, section, [&](Values& values) { values.insert(key, value); });
+}
+
+bool QtSettingsStore::update(const QString& application, const QString& section,
+                             const std::function<void(Values&)>& change) {
     const QString path = recordFile(application);
     if (path.isEmpty()) {
+        // The system's own store, which has no lock to share: changed in one go.
         QSettings native(QSettings::NativeFormat, QSettings::UserScope, settingsOrganization(),
                          application);
         native.beginGroup(section);
-        native.setValue(key, value);
+        changeGroup(native, change);
         native.endGroup();
         native.sync();
         return native.status() == QSettings::NoError;
@@ -147,13 +219,18 @@ bool QtSettingsStore::write(const QString& application, const QString& section, 
     if (!copy.isValid()) {
         return false;
     }
+    QVariantMap expected;
     {
         QSettings settings(copy.path(), QSettings::IniFormat);
-        settings.beginGroup(section);
-        settings.setValue(key, value);
-        settings.endGroup();
-        settings.sync();
         // A file QSettings cannot parse is left as it is rather than rewritten.
+        if (settings.status() != QSettings::NoError) {
+            return false;
+        }
+        settings.beginGroup(section);
+        changeGroup(settings, change);
+        settings.endGroup();
+        expected = allValues(settings);
+        settings.sync();
         if (settings.status() != QSettings::NoError) {
             return false;
         }
@@ -163,10 +240,22 @@ bool QtSettingsStore::write(const QString& application, const QString& section, 
         return false;
     }
     const QByteArray result = changed->readAll();
+    // QSettings does not notice every short write of its own file (a full disk), and keeps
+    // what it meant to write in memory, under the file's name. So the bytes are read again
+    // under another name, and must hold every value, before they may replace the real file.
+    {
+        const PrivateCopy check(result);
+        if (!check.isValid()) {
+            return false;
+        }
+        QSettings written(check.path(), QSettings::IniFormat);
+        if (written.status() != QSettings::NoError || allValues(written) != expected) {
+            return false;
+        }
+    }
     // Written whole to a new file that then takes the old one's place: the process may end
-    // right after, and a reader never meets half a file.
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(result) == result.size() && out.commit();
+    // right after, a disk may fill up, and a reader never meets half a file.
+    return writeWholeFile(path, result).isEmpty();
 }
 
 SettingsStore& productionSettingsStore() {

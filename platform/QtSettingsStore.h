@@ -34,6 +34,8 @@ public:
                                 const QString& key) override;
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
+    bool update(const QString& application, const QString& section,
+                const std::function<void(Values&)>& change) override;
 
     // The file that holds an application's values, or the empty text where the default
     // store is not a file.

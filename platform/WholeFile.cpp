@@ -3,14 +3,14 @@
 #include <QSaveFile>
 
 namespace platform {
-namespace {
 
-// The reason a write failed, never empty.
+namespace {
 QString reasonOf(const QSaveFile& file) {
     const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("the file could not be written") : reason;
+    return reason.isEmpty() || reason == QLatin1String("Unknown error")
+               ? QStringLiteral("the file could not be written")
+               : reason;
 }
-
 } // namespace
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
@@ -18,9 +18,11 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return reasonOf(file);
     }
-    // Flushed here, with its result checked: a short write found only while committing (a
-    // disk that fills up) would otherwise replace the file with the part that fitted.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // A short write may show only when the buffer is flushed (a disk that fills up), and
+    // Qt's commit() does not check its own last flush: so both are checked here, before the
+    // new file may take the old one's place.
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         const QString reason = reasonOf(file);
         file.cancelWriting();
         return reason;

@@ -1,17 +1,32 @@
 #include "Handover.h"
 
-#include "platform/HandoverChannel.h"
 #include "platform/LockInstanceGuard.h"
+#include "platform/ModalWindows.h"
 #include "ui/frmMain.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QThread>
 
 namespace Handover {
 namespace {
 // How often a reading that waits for a modal window looks again.
-constexpr int RetryMilliseconds = 200;
+constexpr int ModalRetryMilliseconds = 200;
 } // namespace
+
+platform::HandoverOutcome Deliver(const QString& folder, const QString& path, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        const platform::HandoverOutcome outcome =
+            platform::HandOverPath(folder, path, int(deadline.remainingTime()));
+        if (outcome != platform::HandoverOutcome::NotTaken ||
+            deadline.remainingTime() <= RetryMilliseconds) {
+            return outcome;
+        }
+        QThread::msleep(RetryMilliseconds);
+    }
+}
 
 QString StartupFile(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments[1].isEmpty()) {
@@ -22,7 +37,7 @@ QString StartupFile(const QStringList& arguments) {
 
 Inbox::Inbox(frmMain& window) : QObject(&window), window_(&window) {
     connect(&window, &frmMain::closing, this, [this] { closing_ = true; });
-    retry_.setInterval(RetryMilliseconds);
+    retry_.setInterval(ModalRetryMilliseconds);
     connect(&retry_, &QTimer::timeout, this, &Inbox::deliver);
 }
 
@@ -42,7 +57,7 @@ void Inbox::deliver() {
             waiting_.clear();
             break;
         }
-        if (QApplication::activeModalWidget() != nullptr) {
+        if (platform::modalRunning()) {
             retry_.start();
             return;
         }
@@ -58,17 +73,22 @@ void Inbox::deliver() {
 }
 
 void StartReceiving(frmMain& window) {
-    const QString socket = platform::handoverSocketFor(platform::runningInstanceLockPath());
-    if (socket.isEmpty()) {
+    const QString lock = platform::runningInstanceLockPath();
+    if (lock.isEmpty()) {
         return;
     }
+    const QString socket = platform::handoverSocketFor(lock);
     auto* inbox = new Inbox(window);
     // Kept past the main window, so that a copy started while this one closes is refused
     // rather than left without an answer.
     inbox->setParent(QCoreApplication::instance());
     auto* receiver = new platform::HandoverReceiver(
         [inbox](const QString& path) { return inbox->take(path); }, inbox);
-    receiver->listen(socket);
+    if (!receiver->listen(socket)) {
+        // Later copies then open their readings themselves.
+        qWarning("qv-vantrel: readings from other copies cannot be taken: no socket at %s",
+                 qPrintable(socket));
+    }
 }
 
 } // namespace Handover

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTextDocument>
 
 #include <array>
 
@@ -38,8 +39,9 @@ void remember(const QString& path) {
         return;
     }
     runStep([&] {
-        RecentReadings::Store(
-            RecentReadings::Added(RecentReadings::Load(), QFileInfo(path).absoluteFilePath()));
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        RecentReadings::Change(
+            [&](const QStringList& list) { return RecentReadings::Added(list, absolute); });
     });
 }
 
@@ -69,7 +71,9 @@ public:
             if (shown) {
                 actions_[i]->setText(
                     RecentReadings::MenuCaption(static_cast<int>(i + 1), paths_[index]));
-                actions_[i]->setToolTip(paths_[index]);
+                // A tip that looks like markup would be read as rich text: the path is data.
+                actions_[i]->setToolTip(
+                    Qt::convertFromPlainText(paths_[index], Qt::WhiteSpaceNoWrap));
                 actions_[i]->setStatusTip(paths_[index]);
             }
         }
@@ -83,9 +87,10 @@ private:
             return;
         }
         if (!QFileInfo::exists(path)) {
-            QStringList list = RecentReadings::Load();
-            list.removeAll(path);
-            RecentReadings::Store(list);
+            RecentReadings::Change([&](QStringList list) {
+                list.removeAll(path);
+                return list;
+            });
             refresh();
             platform::services().messages->notify(
                 &window,

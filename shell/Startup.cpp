@@ -27,7 +27,9 @@ void StartupChecks::run() {
 
     const platform::Services& layers = platform::services();
     bool another = false; // a test that fails says nothing
-    runStep([&] { another = layers.instance->anotherInstanceRunning(); });
+    if (!keep_) {
+        runStep([&] { another = layers.instance->anotherInstanceRunning(); });
+    }
     if (another) {
         // A message that cannot be shown does not keep this instance alive.
         runStep([&] {

@@ -25,6 +25,10 @@ public:
     // Where the offer pick acts, and the owner of the instance message.
     void attach(OfferArea* offers, QWidget* owner);
 
+    // A copy started with a reading it could not hand over is not ended for running beside
+    // another copy: ending it would drop the reading.
+    void keepThisInstance() { keep_ = true; }
+
     // Runs the checks the first time; later calls return at once.
     void run();
     bool done() const { return done_; }
@@ -34,6 +38,7 @@ private:
     QPointer<OfferArea> offers_;
     QPointer<QWidget> owner_;
     bool done_ = false;
+    bool keep_ = false;
 };
 
 // The process's own checks.

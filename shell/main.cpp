@@ -15,13 +15,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Started with a reading while another copy runs: that copy opens it, and this one ends
-    // without a word. A copy that does not answer in time leaves the reading to this one,
-    // which then never registers as an instance itself.
+    // without a word. When no copy takes it in time, this one opens it in its own window and
+    // never registers as an instance itself; nor is it ended as a second instance, which
+    // would drop the reading.
     const QString startupFile = Handover::StartupFile(QApplication::arguments());
     bool registers = true;
     if (!startupFile.isEmpty()) {
-        switch (platform::HandOverPath(platform::handoverFolder(), startupFile,
-                                       Handover::AnswerMilliseconds)) {
+        switch (Handover::Deliver(platform::handoverFolder(), startupFile)) {
         case platform::HandoverOutcome::Delivered:
             return 0;
         case platform::HandoverOutcome::NotTaken:
@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         case platform::HandoverOutcome::NoReceiver:
             break;
         }
+        ProcessStartupChecks().keepThisInstance();
     }
     ProgramStyleSetup::Install();
     ButtonKeys::Install(app);

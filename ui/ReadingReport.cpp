@@ -7,7 +7,9 @@
 
 #include "ProgramInfo.h"
 #include "engine/modEphemeris.h"
+#include "platform/WholeFile.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -17,8 +19,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QStringList>
+#include <QTextLayout>
 
 namespace ReadingReport {
 
@@ -54,6 +56,32 @@ int pictureNumberOf(const QString& name) {
         }
     }
     return 0;
+}
+
+// `text` as it wraps at `width` in `font`, cut after `mostLines` lines when it takes more,
+// the last line kept ended by "…".
+QString atMostLines(const QString& text, const QFont& font, QPaintDevice* device, double width,
+                    int mostLines) {
+    QTextLayout layout(text, font, device);
+    layout.beginLayout();
+    int lines = 0;
+    int lastStart = 0;
+    bool more = false;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (++lines > mostLines) {
+            more = true;
+            break;
+        }
+        lastStart = line.textStart();
+    }
+    layout.endLayout();
+    if (!more) {
+        return text;
+    }
+    const QString last = text.mid(lastStart).simplified();
+    return text.left(lastStart) +
+           QFontMetricsF(font, device).elidedText(last + QChar(0x2026), Qt::ElideRight, width);
 }
 
 // Lays the report out from the top of `page` and returns the height it took; paints only
@@ -94,7 +122,11 @@ double layOut(QPainter& painter, const QRect& page, const Report& report, const 
         // Beside the picture the lines are narrower; below it they take the page's width.
         const double width = y < page.top() + pictureSize.height() ? textWidth : page.width();
         block(captionFont, item.caption, width);
-        block(textFont, item.text, width);
+        block(textFont,
+              item.mostLines > 0
+                  ? atMostLines(item.text, textFont, painter.device(), width, item.mostLines)
+                  : item.text,
+              width);
         y += gap / 2;
     }
     if (paint && !picture.isNull()) {
@@ -143,11 +175,12 @@ Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
 
     Report report;
     report.items = {
-        {QStringLiteral("Name"), QString::fromStdString(reading.name)},
+        {QStringLiteral("Name"), QString::fromStdString(reading.name), TypedTextLines},
         {caption(4), shown[4]},
         {QStringLiteral("Moment"), ReadingMoment::MomentLine(reading, locale)},
-        {QStringLiteral("Place"), placeParts.isEmpty() ? QStringLiteral("not given")
-                                                       : placeParts.join(QStringLiteral(", "))},
+        {QStringLiteral("Place"),
+         placeParts.isEmpty() ? QStringLiteral("not given") : placeParts.join(QStringLiteral(", ")),
+         TypedTextLines},
         {QStringLiteral("Longitude and latitude"), coordinates},
         {QStringLiteral("Time zone"), zone},
         {caption(0), shown[0]},
@@ -199,13 +232,14 @@ void PaintReport(QPainter& painter, const QRect& page, const Report& report,
     painter.restore();
 }
 
-bool WriteReportPdf(const QString& path, const Report& report, const QPixmap& picture) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
+QString WriteReportPdf(const QString& path, const Report& report, const QPixmap& picture) {
+    // Drawn into memory first: a one-page report is small, and only a whole document may
+    // take the place of an earlier file.
+    QByteArray document;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(PdfDotsPerInch);
         writer.setTitle(Title);
         writer.setCreator(Title);
@@ -217,16 +251,14 @@ bool WriteReportPdf(const QString& path, const Report& report, const QPixmap& pi
                               QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return false;
+            return QStringLiteral("the document could not be drawn");
         }
         PaintReport(painter, QRect(0, 0, writer.width(), writer.height()), report, picture);
         if (!painter.end()) {
-            file.cancelWriting();
-            return false;
+            return QStringLiteral("the document could not be drawn");
         }
     }
-    return file.commit();
+    return platform::writeWholeFile(path, document);
 }
 
 } // namespace ReadingReport

@@ -23,7 +23,13 @@ namespace ReadingReport {
 struct Item {
     QString caption;
     QString text;
+    // On paper a text the user typed is cut to this many lines, ended by "…", so that the
+    // verdict stays on the page; 0 for no limit. The copied text keeps it whole.
+    int mostLines = 0;
 };
+
+// The most lines a name or a place takes on paper.
+inline constexpr int TypedTextLines = 3;
 
 struct Report {
     std::vector<Item> items;
@@ -50,8 +56,8 @@ void PaintReport(QPainter& painter, const QRect& page, const Report& report,
                  const QPixmap& picture);
 
 // Writes the report as a one-page PDF whose text can be searched and copied. The file is
-// replaced only when the whole PDF was written; returns false, and leaves any earlier file
-// as it was, when it could not be.
-bool WriteReportPdf(const QString& path, const Report& report, const QPixmap& picture);
+// replaced only when the whole PDF was written. Returns the empty text on success, else the
+// reason, and then any earlier file is as it was.
+QString WriteReportPdf(const QString& path, const Report& report, const QPixmap& picture);
 
 } // namespace ReadingReport

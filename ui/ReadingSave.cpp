@@ -2,6 +2,7 @@
 
 #include "aids/Scrambler.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace ReadingSave {
@@ -10,6 +11,10 @@ namespace {
 QString numberText(const std::optional<int>& number) {
     return number ? QString::number(*number) : QString();
 }
+
+// Characters of the name kept in a suggested file name: with the date and extension, and at
+// up to three UTF-8 bytes a character, it stays within 255 bytes.
+constexpr qsizetype LongestNameInFileName = 64;
 
 // Characters no file name may hold on one of the desktop systems, and control characters.
 bool unfitForFileName(QChar c) {
@@ -38,7 +43,7 @@ SavedReading::Record RecordOf(const InputChecks::FormEntries& e) {
     return r;
 }
 
-QString SuggestedFileName(const SavedReading::Record& record) {
+QString SuggestedFileName(const SavedReading::Record& record, const QString& extension) {
     QString name = record.name.trimmed();
     for (QChar& c : name) {
         if (unfitForFileName(c)) {
@@ -49,6 +54,13 @@ QString SuggestedFileName(const SavedReading::Record& record) {
     while (name.startsWith(QLatin1Char('.'))) {
         name.remove(0, 1);
     }
+    // A file name holds at most 255 bytes on most systems: a long name is cut, never a
+    // character in half.
+    if (name.size() > LongestNameInFileName) {
+        name.truncate(LongestNameInFileName -
+                      (name[LongestNameInFileName - 1].isHighSurrogate() ? 1 : 0));
+        name = name.trimmed();
+    }
     if (name.isEmpty()) {
         name = QStringLiteral("Reading");
     }
@@ -57,7 +69,31 @@ QString SuggestedFileName(const SavedReading::Record& record) {
                 QStringLiteral("%1").arg(record.monthPosition + 1, 2, 10, QLatin1Char('0')) +
                 QLatin1Char('-') + record.day.rightJustified(2, QLatin1Char('0'));
     }
-    return name + ReadingFileExtension;
+    return name + extension;
+}
+
+QString StartFolder(const QString& last, const QString& documents, const QString& home) {
+    for (const QString& folder : {last, documents}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            return folder;
+        }
+    }
+    return home;
+}
+
+namespace {
+QString& lastSaveFolder() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString LastSaveFolder() {
+    return lastSaveFolder();
+}
+
+void NoteSaved(const QString& path) {
+    lastSaveFolder() = QFileInfo(path).absolutePath();
 }
 
 QString WithExtension(const QString& path, const QStringList& extensions) {

@@ -18,10 +18,19 @@ namespace ReadingSave {
 // lists show them (plain decimal numbers), empty when nothing is selected.
 SavedReading::Record RecordOf(const InputChecks::FormEntries& entries);
 
-// The name offered for a reading: its trimmed name (else "Reading") and, with a month
-// selected, the date as year-month-day, e.g. "Ann 2025-01-07.vantrel". Characters that file
-// systems refuse in a name become "_".
-QString SuggestedFileName(const SavedReading::Record& record);
+// The name offered for a reading or its PDF: its trimmed name (else "Reading") and, with a
+// month selected, the date as year-month-day, then `extension`, e.g. "Ann 2025-01-07.vantrel".
+// Characters that file systems refuse in a name become "_".
+QString SuggestedFileName(const SavedReading::Record& record,
+                          const QString& extension = QStringLiteral(".vantrel"));
+
+// The folder a save dialog starts in: `last`, the folder last saved to, when it still is a
+// folder, else `documents` when it is one, else `home`.
+QString StartFolder(const QString& last, const QString& documents, const QString& home);
+
+// The folder of the last file saved in this run (a reading or a PDF); empty before that.
+QString LastSaveFolder();
+void NoteSaved(const QString& path);
 
 // Classic saved readings end in a lower-case ".nak": the reader takes no other case.
 inline const QString ReadingExtension = QStringLiteral(".nak");

@@ -48,26 +48,40 @@ QString MenuCaption(int number, const QString& path) {
     return QLatin1Char('&') + QString::number(number) + QLatin1Char(' ') + shown;
 }
 
-QStringList Load() {
+namespace {
+// The list as the section's values hold it.
+QStringList listOf(const std::function<QString(const QString&)>& value) {
     QStringList list;
-    platform::SettingsStore& store = *platform::services().settings;
     for (int number = 1; number <= Limit; ++number) {
-        const QString path = store.read(application(), Section, key(number)).value_or(QString());
+        const QString path = value(key(number));
         if (!path.isEmpty() && !list.contains(path)) {
             list.append(path);
         }
     }
     return list;
 }
+} // namespace
+
+QStringList Load() {
+    platform::SettingsStore& store = *platform::services().settings;
+    return listOf([&](const QString& name) {
+        return store.read(application(), Section, name).value_or(QString());
+    });
+}
+
+bool Change(const std::function<QStringList(const QStringList&)>& change) {
+    return platform::services().settings->update(
+        application(), Section, [&](platform::SettingsStore::Values& values) {
+            const QStringList list =
+                change(listOf([&](const QString& name) { return values.value(name); }));
+            for (int number = 1; number <= Limit; ++number) {
+                values.insert(key(number), list.value(number - 1));
+            }
+        });
+}
 
 void Store(const QStringList& list) {
-    platform::SettingsStore& store = *platform::services().settings;
-    for (int number = 1; number <= Limit; ++number) {
-        // A store that cannot be written keeps what it had; the entries after it are not tried.
-        if (!store.write(application(), Section, key(number), list.value(number - 1))) {
-            return;
-        }
-    }
+    Change([&](const QStringList&) { return list; });
 }
 
 } // namespace RecentReadings

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The list of readings lately opened or saved, newest first, as the File menu shows it.
 namespace RecentReadings {
 
@@ -20,6 +22,9 @@ QString MenuCaption(int number, const QString& path);
 
 // The list kept in the program's settings store, at most Limit entries, empty ones skipped.
 QStringList Load();
+// Changes the stored list as `change` says, in one step of the store: two copies of the
+// program changing it at once never lose each other's entries. False when it could not be.
+bool Change(const std::function<QStringList(const QStringList&)>& change);
 void Store(const QStringList& list);
 
 } // namespace RecentReadings

@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RunStep.h"
 #include "platform/SaveFileDialog.h"
+#include "platform/SaveTarget.h"
 #include "platform/Services.h"
 
 #include <QCheckBox>
@@ -20,20 +21,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-// The folder of the last reading saved in this run; the documents folder before that.
-QString& lastSaveFolder() {
-    static QString folder;
-    return folder;
-}
-
-QString startFolder() {
-    if (!lastSaveFolder().isEmpty()) {
-        return lastSaveFolder();
-    }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
 
 // A question answered Yes; a box that cannot be shown counts as No.
 bool confirmed(QWidget* parent, const QString& question) {
@@ -49,8 +36,14 @@ bool confirmed(QWidget* parent, const QString& question) {
 
 std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request,
                                                const QStringList& extensions) {
-    // A suggested name alone starts in the last folder saved to, else the documents folder.
-    request.suggestedPath = QDir(startFolder()).filePath(request.suggestedPath);
+    // A suggested name alone starts in the last folder saved to, else the documents folder,
+    // else the home folder: a folder that is not there would leave the dialog in the working
+    // folder with a relative name.
+    request.suggestedPath = QDir(ReadingSave::StartFolder(ReadingSave::LastSaveFolder(),
+                                                          QStandardPaths::writableLocation(
+                                                              QStandardPaths::DocumentsLocation),
+                                                          QDir::homePath()))
+                                .filePath(request.suggestedPath);
     std::optional<QString> chosen;
     runStep([&] { chosen = platform::services().saveFile->chooseSaveFile(this, request); });
     if (!chosen) {
@@ -58,9 +51,18 @@ std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request
     }
     // The dialog asks nothing: the name is final only with its extension.
     const QString path = ReadingSave::WithExtension(*chosen, extensions);
-    if (QFileInfo::exists(path) &&
-        !confirmed(this, QFileInfo(path).fileName() +
-                             QStringLiteral(" already exists.\nDo you want to replace it?"))) {
+    // A link another user may have placed could point at any file of this user's.
+    const QString refusal = platform::untrustedLinkRefusal(path);
+    if (!refusal.isEmpty()) {
+        runStep([&] {
+            platform::services().messages->notify(this, refusal, platform::MessageIcon::Stop);
+        });
+        return std::nullopt;
+    }
+    const QString replaced = platform::fileReplacedBy(path);
+    if (!replaced.isEmpty() &&
+        !confirmed(this,
+                   replaced + QStringLiteral(" already exists.\nDo you want to replace it?"))) {
         return std::nullopt;
     }
     return path;
@@ -121,6 +123,6 @@ void frmMain::mnuSave_Click() {
         });
         return;
     }
-    lastSaveFolder() = QFileInfo(*path).absolutePath();
+    ReadingSave::NoteSaved(*path);
     runStep([&] { emit readingSaved(*path); });
 }

@@ -8,6 +8,7 @@
 #include "ReadingDetails.h"
 #include "ReadingRecord.h"
 #include "ReadingReport.h"
+#include "ReadingSave.h"
 #include "ZoneCheck.h"
 #include "modNakshatraInformation.h"
 
@@ -196,20 +197,26 @@ void frmMain::mnuExportPdf_Click() {
     if (!report_) {
         return;
     }
-    const std::optional<QString> path = chooseSavePath(
-        {QStringLiteral("Export Reading as PDF"), QStringLiteral("PDF files (*.pdf)"),
-         QStringLiteral("*.pdf"), ReadingReport::ReportTitle() + QStringLiteral(".pdf")},
-        QStringLiteral(".pdf"));
+    const std::optional<QString> path =
+        chooseSavePath({QStringLiteral("Export Reading as PDF"),
+                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("*.pdf"),
+                        ReadingSave::SuggestedFileName(savedRecord(), QStringLiteral(".pdf"))},
+                       QStringLiteral(".pdf"));
     if (!path) {
         return;
     }
-    bool written = false;
-    runStep([&] { written = ReadingReport::WriteReportPdf(*path, *report_, reportPicture()); });
-    if (!written) {
-        runStep([this] {
+    QString failure = QStringLiteral("the file could not be written");
+    runStep([&] { failure = ReadingReport::WriteReportPdf(*path, *report_, reportPicture()); });
+    if (!failure.isEmpty()) {
+        runStep([&] {
             platform::services().messages->notify(
-                this, QStringLiteral("The reading could not be saved as a PDF file."),
+                this,
+                QStringLiteral("The reading could not be saved as a PDF file.\n") + *path +
+                    QStringLiteral(": ") + failure +
+                    QStringLiteral(".\nAny earlier file of that name is unchanged."),
                 platform::MessageIcon::Stop);
         });
+        return;
     }
+    ReadingSave::NoteSaved(*path);
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 namespace {
 
 struct DisplayCase {
@@ -28,6 +32,31 @@ TEST(MessageBoxText, LoneCarriageReturnShowsAsLineBreak) {
 // Written out here: the program's name in the box's title comes from the build.
 TEST(MessageBoxText, TitleIsTheProgramsName) {
     EXPECT_EQ(platform::messageTitle(), QStringLiteral("QV Vantrel"));
+}
+
+// A path is data: markup in it shows as written, and is never read as rich text (whose
+// pictures would be loaded from any file the path names, a FIFO too).
+TEST(MessageBoxText, DataShowsAsPlainText) {
+    const QString path = QStringLiteral("/home/u/gone<img src=/tmp/fifo>.nak");
+    platform::QtMessageBox boxes;
+    for (const bool question : {false, true}) {
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown = box->text();
+            format = box->textFormat();
+            box->done(QMessageBox::No);
+        });
+        if (question) {
+            boxes.ask(nullptr, path, platform::MessageIcon::Information);
+        } else {
+            boxes.notify(nullptr, path, platform::MessageIcon::Stop);
+        }
+        EXPECT_EQ(format, Qt::PlainText) << question;
+        EXPECT_EQ(shown, path) << question;
+    }
 }
 
 } // namespace

@@ -98,12 +98,14 @@ TEST(QtOpenFileDialog, RefusesAReadOnlyFileAndStaysOpen) {
     ASSERT_TRUE(QFile::setPermissions(readOnly, Perm::ReadOwner));
 
     QString notice;
+    Qt::TextFormat format = Qt::AutoText;
     bool stayedOpen = false;
     const auto chosen = chooseWith([&](QFileDialog& dialog) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             notice = box->text();
+            format = box->textFormat();
             box->accept();
         });
         dialog.selectFile(readOnly);
@@ -114,6 +116,7 @@ TEST(QtOpenFileDialog, RefusesAReadOnlyFileAndStaysOpen) {
     });
     EXPECT_TRUE(notice.contains(QStringLiteral("This file is set to read-only.")))
         << notice.toStdString();
+    EXPECT_EQ(format, Qt::PlainText) << "the path is data, not markup";
     EXPECT_TRUE(stayedOpen);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(QFileInfo(*chosen).canonicalFilePath(), QFileInfo(f.file).canonicalFilePath());

@@ -14,6 +14,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -127,5 +129,66 @@ TEST(QtSettingsStore, NeverWaitsOnWhatStandsInPlaceOfItsFiles) {
         held = nullptr;
     }
 }
+
+// A value QSettings would decode from its binary form trusts the lengths written in it: a
+// damaged or planted one could claim gigabytes. Such a file is not read, nor written over.
+TEST(QtSettingsStore, AFileWithABinaryValueIsLeftAlone) {
+    const char* const values[] = {
+        "@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\nQByteArray\\0\\xff\\xff\\xff\\xf0)",
+        "\"@Variant(\\0\\0\\0\\t)\"",
+        "\\x40Variant(\\0\\0\\0\\t)",
+        "@DateTime(\\0\\0\\0\\x10\\xff\\xff\\xff\\xff)",
+    };
+    for (const char* planted : values) {
+        Store s;
+        s.makeFolder();
+        const QByteArray file = QByteArray("[Other]\nx=") + planted + "\n";
+        {
+            QFile out(s.file());
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(file);
+        }
+        EXPECT_EQ(s.store.read(app, section, key), std::nullopt) << planted;
+        EXPECT_FALSE(s.store.write(app, section, key, value)) << planted;
+        QFile in(s.file());
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        EXPECT_EQ(in.readAll(), file) << planted;
+    }
+    Store s;
+    ASSERT_TRUE(s.store.write(app, section, key, QStringLiteral("@Variant(text)")));
+    EXPECT_EQ(s.store.read(app, section, key), QStringLiteral("@Variant(text)"))
+        << "text of that form is stored so that it reads back as text";
+}
+
+#ifdef Q_OS_UNIX
+// Two copies of the program changing one section at once, as two adding to the recent list
+// do: each change is read, made and stored under one lock, so none is lost.
+TEST(QtSettingsStore, UpdatesOfTwoProcessesLoseNothing) {
+    Store s;
+    constexpr int Each = 40;
+    // The changes stored; one that waited too long for the lock is refused, never lost.
+    const auto count = [&] {
+        int stored = 0;
+        for (int i = 0; i < Each; ++i) {
+            stored += s.store.update(app, section, [](platform::SettingsStore::Values& values) {
+                values.insert(QStringLiteral("n"),
+                              QString::number(values.value(QStringLiteral("n")).toInt() + 1));
+            });
+        }
+        return stored;
+    };
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(count());
+    }
+    const int stored = count();
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_GT(stored + WEXITSTATUS(status), Each);
+    EXPECT_EQ(s.store.read(app, section, QStringLiteral("n")),
+              QString::number(stored + WEXITSTATUS(status)));
+}
+#endif
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,15 @@ TEST_F(ReadingFilesMenu, RecentReadingsNewestFirstAndGoneOnesRemoved) {
     action("mnuRecent2")->trigger(); // r7, still there
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtName"))->text(),
               QStringLiteral("Asha Rao"));
+
+    // A path that looks like markup is shown as written in the entry's tip too.
+    const QString markup = writeReading(QStringLiteral("<i>r8<i>.nak"));
+    window.openReadingFile(markup);
+    shownEntries();
+    const QString tip = action("mnuRecent1")->toolTip();
+    QTextDocument shownTip;
+    shownTip.setHtml(tip);
+    EXPECT_EQ(Qt::mightBeRichText(tip) ? shownTip.toPlainText() : tip, markup);
 }
 
 TEST_F(ReadingFilesMenu, UndoOpenFollowsTheOpenAndTheEdits) {

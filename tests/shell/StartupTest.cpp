@@ -86,6 +86,17 @@ TEST(StartupChecks, SecondInstanceSaysSoAndEndsAtOnce) {
     EXPECT_EQ(c.offers.front(), OfferArea::CoBrand);
 }
 
+// A copy started with a reading it could not hand over opens it itself and stays: ending it
+// would drop the reading.
+TEST(StartupChecks, ACopyKeepingItsReadingIsNeverEnded) {
+    Checks c;
+    c.fakes.instance.another = true;
+    c.checks.keepThisInstance();
+    EXPECT_NO_THROW(c.checks.run());
+    EXPECT_TRUE(c.fakes.messages.shown.empty());
+    EXPECT_EQ(c.steps, (QStringList{"reminder", "pick"}));
+}
+
 TEST(StartupChecks, DefaultStepsRunTheRealReminder) {
     fakes::AllFakes fakes;
     OfferArea offers;

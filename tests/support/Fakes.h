@@ -135,6 +135,26 @@ public:
         values.insert(application + QLatin1Char('\n') + section + QLatin1Char('\n') + key, value);
         return true;
     }
+    bool update(const QString& application, const QString& section,
+                const std::function<void(Values&)>& change) override {
+        ++writes;
+        if (unreadable || unwritable) {
+            return false;
+        }
+        const QString prefix = application + QLatin1Char('\n') + section + QLatin1Char('\n');
+        Values group;
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (it.key().startsWith(prefix)) {
+                group.insert(it.key().mid(prefix.size()), it.value());
+            }
+        }
+        change(group);
+        values.removeIf([&](auto entry) { return entry.key().startsWith(prefix); });
+        for (auto it = group.cbegin(); it != group.cend(); ++it) {
+            values.insert(prefix + it.key(), it.value());
+        }
+        return true;
+    }
     QMap<QString, QString> values;
     int writes = 0; // attempts, failed ones included
     bool unreadable = false;

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileOpenEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,6 +183,82 @@ TEST_F(ReadingFilesTest, ReplacingAFileIsAskedFirst) {
     window.mnuSave_Click();
     EXPECT_EQ(SavedReading::ReadSavedReading(path)[0], QStringLiteral("Mira")) << "Yes replaces";
     EXPECT_EQ(saved.count(), 1);
+}
+
+// A link chosen as the file: the question names the file it would replace, and a link that
+// another user may have placed is refused.
+TEST_F(ReadingFilesTest, ALinkIsNamedByItsFileOrRefused) {
+    typeOtherReading();
+    const QString target = dir.filePath(QStringLiteral("private.nak"));
+    ASSERT_TRUE(savedfiles::writeFile(target, "earlier"));
+    const QString shared = dir.filePath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    const struct {
+        const char* reason;
+        QFileDevice::Permissions folder;
+        bool refused;
+    } rows[] = {
+        {"own link in an own folder",
+         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner, false},
+        {"a folder all may write to, not sticky",
+         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+             QFileDevice::WriteOther | QFileDevice::ExeOther,
+         true},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(QFile::setPermissions(shared, row.folder));
+        const QString link = shared + QStringLiteral("/link.nak");
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(target, link));
+        fakes.messages.shown.clear();
+        fakes.messages.answers = {false};
+        fakes.saveFile.answer = link;
+        window.mnuSave_Click();
+        ASSERT_EQ(fakes.messages.shown.size(), 1u) << row.reason;
+        EXPECT_EQ(fakes.messages.shown[0].question, !row.refused) << row.reason;
+        EXPECT_TRUE(fakes.messages.shown[0].text.startsWith(row.refused ? link : target))
+            << row.reason << ": " << fakes.messages.shown[0].text.toStdString();
+        EXPECT_EQ(contents(target), QByteArray("earlier")) << row.reason;
+    }
+}
+
+// The dialog starts in the last folder saved to, else in the documents folder, else at home:
+// a user without a documents folder saves the first time too.
+TEST_F(ReadingFilesTest, TheFirstSaveWorksWithoutADocumentsFolder) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+    typeOtherReading();
+    fakes.saveFile.answer.reset();
+    window.mnuSave_Click();
+    ASSERT_EQ(fakes.saveFile.requests.size(), 1u);
+    fakes.saveFile.answer = fakes.saveFile.requests[0].suggestedPath;
+    window.mnuSave_Click();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    EXPECT_EQ(QFileInfo(*fakes.saveFile.answer).absolutePath(), dir.path());
+    EXPECT_TRUE(QFile::exists(*fakes.saveFile.answer));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST(ReadingSave, StartFolder) {
+    QTemporaryDir there;
+    const QString missing = there.filePath(QStringLiteral("gone"));
+    const QString home = QStringLiteral("/home/u");
+    const struct {
+        const char* reason;
+        QString last, documents, expected;
+    } rows[] = {
+        {"the last folder saved to", there.path(), missing, there.path()},
+        {"the last folder is gone: documents", missing, there.path(), there.path()},
+        {"no documents folder: home", QString(), missing, home},
+        {"neither known: home", QString(), QString(), home},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ReadingSave::StartFolder(row.last, row.documents, home), row.expected)
+            << row.reason;
+    }
 }
 
 TEST_F(ReadingFilesTest, WhatCannotBeStoredIsNamedBeforeSaving) {
@@ -420,6 +497,8 @@ TEST(ReadingSave, SuggestedNames) {
         {"a:b*c?", 4, "1", "2000", "a_b_c_ 2000-05-01.vantrel", "characters file names refuse"},
         {".hidden", 4, "1", "2000", "hidden 2000-05-01.vantrel", "no hidden file"},
         {"Ann", -1, "1", "2000", "Ann.vantrel", "no month, no date"},
+        {"a\tb\nc", 4, "1", "2000", "a_b_c 2000-05-01.vantrel", "control characters"},
+        {"..", 4, "1", "2000", "Reading 2000-05-01.vantrel", "dots alone"},
     };
     for (const auto& row : rows) {
         SavedReading::Record r;

@@ -1,6 +1,7 @@
 // The result panel's details and sharing, driven through the main window: the detail labels,
 // Copy and Ctrl+C, Print and Export as PDF, and the keys.
 #include "UiTestSupport.h"
+#include "tests/support/ShortWrite.h"
 
 #include "aids/frmTimeZone.h"
 #include "ui/ButtonKeys.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,6 +129,8 @@ TEST_F(ReadingShare, PdfAndPrintCarryTheSummary) {
     window.mnuExportPdf_Click();
     ASSERT_EQ(fakes.saveFile.requests.size(), 1u);
     EXPECT_EQ(fakes.saveFile.requests[0].pattern, QStringLiteral("*.pdf"));
+    EXPECT_EQ(QFileInfo(fakes.saveFile.requests[0].suggestedPath).fileName(),
+              QStringLiteral("Asha 2025-07-04.pdf"));
     EXPECT_TRUE(fakes.messages.shown.empty());
     const QString exported = pdfText(*fakes.saveFile.answer);
 
@@ -150,6 +154,52 @@ TEST_F(ReadingShare, PdfAndPrintCarryTheSummary) {
         EXPECT_TRUE(exported.contains(text.isEmpty() ? line : text))
             << "not in the PDF: " << line.toStdString() << "\nPDF text: " << exported.toStdString();
     }
+}
+
+// A name of thousands of words takes three lines on paper, ended by "…": the verdict and
+// every line after it stay on the page. The copied text keeps the name whole.
+TEST_F(ReadingShare, ALongNameLeavesTheVerdictOnThePage) {
+    enterLondonReading(0);
+    QStringList words;
+    for (int i = 0; i < 6400; ++i) {
+        words << QStringLiteral("word%1").arg(i);
+    }
+    control<QLineEdit>("txtName")->setMaxLength(100000);
+    control<QLineEdit>("txtName")->setText(words.join(QLatin1Char(' ')));
+    calculate();
+    fakes.saveFile.answer = folder.filePath(QStringLiteral("long.pdf"));
+    window.mnuExportPdf_Click();
+    const QString exported = pdfText(*fakes.saveFile.answer);
+    control<QPushButton>("cmdCopy")->click();
+    const QString summary = QApplication::clipboard()->text();
+    EXPECT_TRUE(summary.contains(words.last())) << "the copy keeps the whole name";
+    const QString lastLine = summary.trimmed().section(QLatin1Char('\n'), -1);
+    EXPECT_TRUE(exported.contains(lastLine.section(QStringLiteral(": "), 1).simplified()))
+        << "the last line is on the page: " << lastLine.toStdString();
+    EXPECT_TRUE(exported.contains(QChar(0x2026)));
+    EXPECT_FALSE(exported.contains(words[400])) << "the name is cut";
+}
+
+// A disk that fills up while the PDF is written: the earlier PDF stays whole, and the user
+// is told.
+TEST_F(ReadingShare, ANearlyFullDiskLeavesTheEarlierPdfWhole) {
+    enterLondonReading(0);
+    calculate();
+    const QString path = folder.filePath(QStringLiteral("reading.pdf"));
+    const QByteArray earlier(3000, 'e');
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+    }
+    fakes.saveFile.answer = path;
+    EXPECT_FALSE(shortwrite::InChildWithFileLimit(12000, [&] {
+        window.mnuExportPdf_Click();
+        return fakes.messages.shown.empty();
+    }));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), earlier);
 }
 
 TEST_F(ReadingShare, FailuresAreReportedAndLeaveNoFile) {
@@ -190,8 +240,11 @@ TEST_F(ReadingShare, FailuresAreReportedAndLeaveNoFile) {
     for (const auto& c : cases) {
         fakes.messages.shown.clear();
         c.act();
-        EXPECT_EQ(fakes.messages.texts(),
-                  c.message.isEmpty() ? QStringList() : QStringList{c.message})
+        QStringList firstLines = fakes.messages.texts();
+        for (QString& text : firstLines) {
+            text = text.section(QLatin1Char('\n'), 0, 0);
+        }
+        EXPECT_EQ(firstLines, c.message.isEmpty() ? QStringList() : QStringList{c.message})
             << c.reason;
     }
     EXPECT_FALSE(QFile::exists(missingFolder));

@@ -7,6 +7,7 @@
 #include "aids/NumberText.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
+#include "platform/UiText.h"
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
@@ -26,10 +27,11 @@
 
 namespace {
 
-const char* const UnreadableListNotice =
-    "The list of places could not be read; use the web search instead.";
-const char* const UnwritableZoneNotice =
-    "The time zone of this place cannot be entered here; readings for it would be wrong.";
+const char* const UnreadableListNotice = QT_TRANSLATE_NOOP(
+    "PlaceFinder", "The list of places could not be read; use the web search instead.");
+const char* const UnwritableZoneNotice = QT_TRANSLATE_NOOP(
+    "PlaceFinder",
+    "The time zone of this place cannot be entered here; readings for it would be wrong.");
 
 // The place's number in the list, on each suggestion.
 constexpr int PlaceRole = Qt::UserRole + 1;
@@ -76,9 +78,8 @@ void selectNumber(QComboBox* list, int value) {
     }
 }
 
-void notify(QWidget* parent, const char* text) {
-    platform::services().messages->notify(parent, QString::fromUtf8(text),
-                                          platform::MessageIcon::Information);
+void notify(QWidget* parent, const QString& text) {
+    platform::services().messages->notify(parent, text, platform::MessageIcon::Information);
 }
 
 } // namespace
@@ -120,17 +121,19 @@ void PlaceFinder::createControls(QWidget* window) {
     // A compact button: the date row must not widen the window beyond what it needs for
     // its other rows.
     cmdNow = new QToolButton(window);
-    cmdNow->setText(QStringLiteral("&Now"));
+    uiText::set(cmdNow, "text", {"PlaceFinder", QT_TR_NOOP("&Now")});
     cmdNow->setToolButtonStyle(Qt::ToolButtonTextOnly);
     cmdNow->setFocusPolicy(Qt::StrongFocus);
     cmdNow->setObjectName(QStringLiteral("cmdNow"));
-    cmdNow->setAccessibleName(QStringLiteral("Now"));
-    cmdNow->setToolTip(QStringLiteral("Fill the date and time with the present moment"));
+    uiText::set(cmdNow, "accessibleName", {"PlaceFinder", QT_TR_NOOP("Now")});
+    uiText::set(cmdNow, "toolTip",
+                {"PlaceFinder", QT_TR_NOOP("Fill the date and time with the present moment")});
     placeAfter(cboYear, cmdNow);
 
     lblZoneName = new QLabel(window);
     lblZoneName->setObjectName(QStringLiteral("lblZoneName"));
-    lblZoneName->setAccessibleName(QStringLiteral("Time zone of the chosen place"));
+    uiText::set(lblZoneName, "accessibleName",
+                {"PlaceFinder", QT_TR_NOOP("Time zone of the chosen place")});
     lblZoneName->setTextFormat(Qt::PlainText);
     placeAfter(chkDST, lblZoneName);
 
@@ -187,7 +190,7 @@ void PlaceFinder::txtMCity_GotFocus() {
     listState_ = list_ ? ListState::Read : ListState::Unreadable;
     if (!list_) {
         // Told once, after the focus has settled; the lookup button's web search stays.
-        QTimer::singleShot(0, this, [this] { notify(window_, UnreadableListNotice); });
+        QTimer::singleShot(0, this, [this] { notify(window_, tr(UnreadableListNotice)); });
         return;
     }
     // The suggestions' list is made here too, not with the window.
@@ -197,7 +200,7 @@ void PlaceFinder::txtMCity_GotFocus() {
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(10);
     completer_->popup()->setObjectName(QStringLiteral("lstPlaces"));
-    completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+    uiText::set(completer_->popup(), "accessibleName", {"PlaceFinder", QT_TR_NOOP("Places")});
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceFinder::suggestion_Click);
 }
@@ -335,7 +338,7 @@ bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offs
     if (!entry) {
         releaseZone();
         if (announce) {
-            notify(window_, UnwritableZoneNotice);
+            notify(window_, tr(UnwritableZoneNotice));
         }
         return false;
     }

@@ -3,10 +3,12 @@
 #include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ResultTexts.h"
+#include "modNakshatraInformation.h"
 
 #include "ProgramInfo.h"
 #include "engine/modEphemeris.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -19,11 +21,20 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ReadingReport {
 
 namespace {
 
-const QString Title = QString::fromUtf8(ProgramInfo::Name) + QStringLiteral(" reading");
+QString title() {
+    return QCoreApplication::translate("ReadingReport", "%1 reading")
+        .arg(QString::fromUtf8(ProgramInfo::Name));
+}
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("ReadingReport", text);
+}
 
 // The picture's own size on paper, in inches (150 × 244 pixels at 96 per inch).
 constexpr double PictureWidthInches = 150.0 / 96;
@@ -37,7 +48,17 @@ constexpr int PdfDotsPerInch = 300;
 constexpr double PdfMarginMillimetres = 20;
 
 QString caption(std::size_t outputIndex) {
-    return QString::fromLatin1(ResultTexts::Captions[outputIndex]);
+    return QCoreApplication::translate("frmMain", ResultTexts::Captions[outputIndex]);
+}
+
+// Shaping can be left off for text in Latin letters only; any other script (Devanagari's
+// conjuncts and vowel signs) needs it to be readable at all.
+bool needsShaping(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const QChar::Script script = c.script();
+        return script != QChar::Script_Latin && script != QChar::Script_Common &&
+               script != QChar::Script_Inherited;
+    });
 }
 
 QString degreesText(int degrees, int minutes, const QString& side) {
@@ -47,8 +68,7 @@ QString degreesText(int degrees, int minutes, const QString& side) {
 int pictureNumberOf(const QString& name) {
     const auto& table = modNakshatraInformation::NakshatraGroupTable;
     for (std::size_t row = 0; row < table.size(); ++row) {
-        if (QString::fromUtf8(table[row].name.data(),
-                              static_cast<qsizetype>(table[row].name.size())) == name) {
+        if (modNakshatraInformation::Shown(table[row].name) == name) {
             return static_cast<int>(row) + 1;
         }
     }
@@ -78,7 +98,10 @@ double layOut(QPainter& painter, const QRect& page, const Report& report, const 
     textFont.setBold(false);
 
     double y = page.top();
-    const auto block = [&](const QFont& font, const QString& text, double width) {
+    const auto block = [&](QFont font, const QString& text, double width) {
+        if (needsShaping(text)) {
+            font.setStyleStrategy(QFont::PreferDefault);
+        }
         painter.setFont(font);
         const QRectF area(page.left(), y, width, page.height());
         const QRectF used = painter.boundingRect(area, Qt::TextWordWrap, text);
@@ -87,7 +110,7 @@ double layOut(QPainter& painter, const QRect& page, const Report& report, const 
         }
         y += used.height();
     };
-    block(titleFont, Title, textWidth);
+    block(titleFont, title(), textWidth);
     y += gap;
     for (const Item& item : report.items) {
         // Beside the picture the lines are narrower; below it they take the page's width.
@@ -113,12 +136,13 @@ QString zoneText(const ReadingInput& reading) {
     const modEphemeris::TimeBase time = modEphemeris::ComputeTimeBase(standard);
     QString text = ReadingDetails::ClockText(reading.zoneHours, reading.zoneMinutes);
     if (time.localHours > time.universalHours) {
-        text += QStringLiteral(" ahead of universal time");
+        text = QCoreApplication::translate("ReadingMoment", "%1 ahead of universal time").arg(text);
     } else if (time.localHours < time.universalHours) {
-        text += QStringLiteral(" behind universal time");
+        text = QCoreApplication::translate("ReadingMoment", "%1 behind universal time").arg(text);
     }
-    return text + (reading.daylightSaving ? QStringLiteral(", daylight saving")
-                                          : QStringLiteral(", no daylight saving"));
+    return reading.daylightSaving
+               ? QCoreApplication::translate("ReadingReport", "%1, daylight saving").arg(text)
+               : QCoreApplication::translate("ReadingReport", "%1, no daylight saving").arg(text);
 }
 
 } // namespace
@@ -135,29 +159,34 @@ Report MakeReport(const ReadingInput& reading, const Place& place,
     const QString zone = zoneText(reading);
     const QString coordinates =
         degreesText(reading.longitudeDegrees, reading.longitudeMinutes,
-                    reading.longitudeOption ? QStringLiteral("East") : QStringLiteral("West")) +
+                    reading.longitudeOption ? QCoreApplication::translate("frmMain", "East")
+                                            : QCoreApplication::translate("frmMain", "West")) +
         QStringLiteral(", ") +
         degreesText(reading.latitudeDegrees, reading.latitudeMinutes,
-                    reading.latitudeOption ? QStringLiteral("South") : QStringLiteral("North"));
+                    reading.latitudeOption ? QCoreApplication::translate("frmMain", "South")
+                                           : QCoreApplication::translate("frmMain", "North"));
 
     Report report;
     report.items = {
-        {QStringLiteral("Name"), QString::fromStdString(reading.name)},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Name")),
+         QString::fromStdString(reading.name)},
         {caption(4), shown[4]},
-        {QStringLiteral("Moment"), ReadingMoment::MomentLine(reading, locale)},
-        {QStringLiteral("Place"), placeParts.isEmpty() ? QStringLiteral("not given")
-                                                       : placeParts.join(QStringLiteral(", "))},
-        {QStringLiteral("Longitude and latitude"), coordinates},
-        {QStringLiteral("Time zone"), zone},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Moment")),
+         ReadingMoment::MomentLine(reading, locale)},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Place")),
+         placeParts.isEmpty() ? translated(QT_TRANSLATE_NOOP("ReadingReport", "not given"))
+                              : placeParts.join(QStringLiteral(", "))},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Longitude and latitude")), coordinates},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Time zone")), zone},
         {caption(0), shown[0]},
         {caption(1), shown[1]},
         {caption(2), shown[2]},
         {caption(3), shown[3]},
     };
     const std::pair<QString, QString> extras[] = {
-        {QStringLiteral("Position"), details.position},
-        {QStringLiteral("Nearest change"), details.change},
-        {QStringLiteral("Caution"), details.caution},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Position")), details.position},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Nearest change")), details.change},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Caution")), details.caution},
     };
     for (const auto& [title, text] : extras) {
         if (!text.isEmpty()) {
@@ -165,15 +194,17 @@ Report MakeReport(const ReadingInput& reading, const Place& place,
         }
     }
     report.pictureNumber = pictureNumberOf(shown[0]);
+    report.reading = reading;
+    report.place = place;
     return report;
 }
 
 QString ReportTitle() {
-    return Title;
+    return title();
 }
 
 QString SummaryText(const Report& report) {
-    QString text = Title + QLatin1Char('\n');
+    QString text = title() + QLatin1Char('\n');
     for (const Item& item : report.items) {
         text += item.caption + QStringLiteral(": ") + item.text + QLatin1Char('\n');
     }
@@ -202,11 +233,11 @@ bool WriteReportPdf(const QString& path, const Report& report, const QPixmap& pi
     {
         QPdfWriter writer(&file);
         writer.setResolution(PdfDotsPerInch);
-        writer.setTitle(Title);
-        writer.setCreator(Title);
-        writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
-                                         ? QPageSize::Letter
-                                         : QPageSize::A4));
+        writer.setTitle(title());
+        writer.setCreator(title());
+        writer.setPageSize(QPageSize(
+            QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                               : QPageSize::A4));
         writer.setPageMargins(QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
                                         PdfMarginMillimetres, PdfMarginMillimetres),
                               QPageLayout::Millimeter);

@@ -24,13 +24,16 @@ struct Item {
     QString text;
 };
 
+struct Place {
+    QString city, state, country;
+};
+
 struct Report {
     std::vector<Item> items;
     int pictureNumber = 0; // image number 1 to 27 of the nakshatra shown; 0 for none
-};
-
-struct Place {
-    QString city, state, country;
+    // What it was made from, so that it can be made again in another language.
+    ReadingInput reading;
+    Place place;
 };
 
 // The report of a reading: name, date, moment with universal time, place, coordinates, zone,

@@ -92,6 +92,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
@@ -130,6 +131,10 @@ private:
     void showPanel(QWidget* panel, QWidget* defaultFocus);
     // Writes the details of the reading just calculated and captures its report.
     void showDetails();
+    // The same for `reading` made at `place`.
+    void showDetails(const ReadingInput& reading, const ReadingReport::Place& place);
+    // Sets the window's texts, and the reading shown, in the language in force.
+    void retranslate();
     // Ctrl+C on the result panel: a selection in its texts, else the summary.
     void copyKey_Activated();
     // Escape on the result panel goes back, as Back does.

@@ -58,8 +58,9 @@ std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request
     // The dialog asks nothing: the name is final only with its extension.
     const QString path = ReadingSave::WithExtension(*chosen, extension);
     if (QFileInfo::exists(path) &&
-        !confirmed(this, QFileInfo(path).fileName() +
-                             QStringLiteral(" already exists.\nDo you want to replace it?"))) {
+        !confirmed(
+            this,
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()))) {
         return std::nullopt;
     }
     return path;
@@ -92,21 +93,22 @@ void frmMain::mnuSave_Click() {
     }
 
     const std::optional<QString> path =
-        chooseSavePath({QStringLiteral("Save Reading As"), ReadingSave::ReadingFilterName,
+        chooseSavePath({tr("Save Reading As"), ReadingSave::ReadingFilterName,
                         ReadingSave::ReadingPattern, ReadingSave::SuggestedFileName(savedRecord())},
                        ReadingSave::ReadingExtension);
     if (!path) {
         return;
     }
 
-    QString failure = QStringLiteral("the file could not be written");
+    QString failure = tr("the file could not be written");
     runStep([&] { failure = SavedReading::WriteSavedReading(*path, lines); });
     if (!failure.isEmpty()) {
         runStep([&] {
             platform::services().messages->notify(
                 this,
-                QStringLiteral("The reading was not saved to ") + *path + QStringLiteral(": ") +
-                    failure + QStringLiteral(".\nAny earlier file of that name is unchanged."),
+                tr("The reading was not saved to %1: %2.\nAny earlier file of that name is "
+                   "unchanged.")
+                    .arg(*path, failure),
                 platform::MessageIcon::Stop);
         });
         return;

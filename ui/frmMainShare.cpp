@@ -13,6 +13,7 @@
 #include "platform/RunStep.h"
 #include "platform/SaveFileDialog.h"
 #include "platform/Services.h"
+#include "platform/UiText.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -30,10 +31,10 @@
 
 namespace {
 
-QLabel* detailLabel(const char* objectName, const QString& accessibleName) {
+QLabel* detailLabel(const char* objectName, const char* accessibleName) {
     auto* label = new QLabel;
     label->setObjectName(QLatin1String(objectName));
-    label->setAccessibleName(accessibleName);
+    uiText::set(label, "accessibleName", {"frmMain", accessibleName});
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -43,9 +44,9 @@ QLabel* detailLabel(const char* objectName, const QString& accessibleName) {
 } // namespace
 
 QLayout* frmMain::createDetailControls() {
-    lblPosition = detailLabel("lblPosition", QStringLiteral("Moon's position"));
-    lblChange = detailLabel("lblChange", QStringLiteral("Nearest change of reading"));
-    lblCaution = detailLabel("lblCaution", QStringLiteral("Caution"));
+    lblPosition = detailLabel("lblPosition", QT_TR_NOOP("Moon's position"));
+    lblChange = detailLabel("lblChange", QT_TR_NOOP("Nearest change of reading"));
+    lblCaution = detailLabel("lblCaution", QT_TR_NOOP("Caution"));
     QFont bold = lblCaution->font();
     bold.setBold(true);
     lblCaution->setFont(bold);
@@ -57,9 +58,10 @@ QLayout* frmMain::createDetailControls() {
         details->addWidget(label);
     }
 
-    cmdCopy = new QPushButton(QStringLiteral("&Copy"));
+    cmdCopy = new QPushButton;
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setAccessibleName(QStringLiteral("Copy the reading"));
+    uiText::set(cmdCopy, "text", {"frmMain", QT_TR_NOOP("&Copy")});
+    uiText::set(cmdCopy, "accessibleName", {"frmMain", QT_TR_NOOP("Copy the reading")});
     cmdCopy->setEnabled(false);
     connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
 
@@ -79,7 +81,10 @@ QLayout* frmMain::createDetailControls() {
 }
 
 void frmMain::showDetails() {
-    const ReadingInput& reading = currentReading();
+    showDetails(currentReading(), {txtMCity->text(), txtMState->text(), txtMCountry->text()});
+}
+
+void frmMain::showDetails(const ReadingInput& reading, const ReadingReport::Place& place) {
     const ReadingDetails::Details details = ReadingDetails::DetailsOf(reading, QLocale());
     // A reading outside the 27 nakshatras leaves the panel's last reading as it was.
     if (details.position.isEmpty()) {
@@ -94,9 +99,7 @@ void frmMain::showDetails() {
     for (std::size_t i = 0; i < shown.size(); ++i) {
         shown[i] = lblResult[i]->text();
     }
-    report_ = ReadingReport::MakeReport(reading,
-                                        {txtMCity->text(), txtMState->text(), txtMCountry->text()},
-                                        shown, details, QLocale());
+    report_ = ReadingReport::MakeReport(reading, place, shown, details, QLocale());
     cmdCopy->setEnabled(true);
     emit shareableChanged(true);
 }
@@ -164,9 +167,8 @@ void frmMain::mnuPrint_Click() {
     });
     if (outcome == platform::PrintOutcome::Failed) {
         runStep([this] {
-            platform::services().messages->notify(
-                this, QStringLiteral("The reading could not be printed."),
-                platform::MessageIcon::Stop);
+            platform::services().messages->notify(this, tr("The reading could not be printed."),
+                                                  platform::MessageIcon::Stop);
         });
     }
 }
@@ -176,8 +178,8 @@ void frmMain::mnuExportPdf_Click() {
         return;
     }
     const std::optional<QString> path = chooseSavePath(
-        {QStringLiteral("Export Reading as PDF"), QStringLiteral("PDF files (*.pdf)"),
-         QStringLiteral("*.pdf"), ReadingReport::ReportTitle() + QStringLiteral(".pdf")},
+        {tr("Export Reading as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("*.pdf"),
+         ReadingReport::ReportTitle() + QStringLiteral(".pdf")},
         QStringLiteral(".pdf"));
     if (!path) {
         return;
@@ -187,7 +189,7 @@ void frmMain::mnuExportPdf_Click() {
     if (!written) {
         runStep([this] {
             platform::services().messages->notify(
-                this, QStringLiteral("The reading could not be saved as a PDF file."),
+                this, tr("The reading could not be saved as a PDF file."),
                 platform::MessageIcon::Stop);
         });
     }

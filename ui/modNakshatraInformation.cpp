@@ -6,6 +6,7 @@
 
 #include "platform/RunStep.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -64,6 +65,13 @@ const std::vector<QPixmap>& imageList(bool doubled) {
 
 } // namespace
 
+QString Shown(std::string_view tableText) {
+    // The tables' texts are whole literals, so each view ends where its literal does.
+    return QCoreApplication::translate(
+        "modNakshatraInformation",
+        QByteArray(tableText.data(), static_cast<qsizetype>(tableText.size())).constData());
+}
+
 QPixmap NakshatraImage(int number, qreal pixelRatio) {
     const std::vector<QPixmap>& images = imageList(pixelRatio > 1);
     if (number < 1 || number > static_cast<int>(images.size())) {
@@ -76,8 +84,10 @@ std::optional<QString> DateLine(int month, int day, int year, const QLocale& loc
     if (month < 1 || month > 12) {
         return std::nullopt;
     }
-    return locale.standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ') +
-           QString::number(day) + QStringLiteral(", ") + QString::number(year);
+    // Month, day and year, in the order of the language in force ("7 जनवरी 2025" in Hindi).
+    return QCoreApplication::translate("modNakshatraInformation", "%1 %2, %3")
+        .arg(locale.standaloneMonthName(month, QLocale::LongFormat), QString::number(day),
+             QString::number(year));
 }
 
 void ShowNakshatraInformation(const QString& name, const ResultView& view,
@@ -91,17 +101,17 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view,
     }
     const NakshatraRow& found = NakshatraGroupTable[row];
     runStep([&] {
-        write(view.lblResult[0], toQString(found.name));
-        write(view.lblResult[1], toQString(found.group));
+        write(view.lblResult[0], Shown(found.name));
+        write(view.lblResult[1], Shown(found.group));
     });
     // The verdict follows the group name as shown.
     runStep([&] {
         const QString shownGroup =
-            view.lblResult[1] != nullptr ? view.lblResult[1]->text() : toQString(found.group);
+            view.lblResult[1] != nullptr ? view.lblResult[1]->text() : Shown(found.group);
         for (const GroupVerdict& verdict : GroupVerdictTable) {
-            if (toQString(verdict.group) == shownGroup) {
-                write(view.lblResult[2], toQString(verdict.characteristics));
-                write(view.lblResult[3], toQString(verdict.search));
+            if (Shown(verdict.group) == shownGroup) {
+                write(view.lblResult[2], Shown(verdict.characteristics));
+                write(view.lblResult[3], Shown(verdict.search));
                 break;
             }
         }

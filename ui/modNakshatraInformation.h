@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 class QLabel;
 class QLocale;
@@ -22,11 +23,14 @@ struct ResultView {
     QLabel* lblMoment = nullptr;
 };
 
-// Finds the row whose name equals the given name exactly (same case, no trimming) and writes
-// its name, group, the group's two texts, its picture, and the date line and moment line of
-// the reading (the moment line also as the label's accessible description).
-// A name that matches no row changes nothing. Each step stands alone: one that fails (a
-// missing picture, a month outside 1 to 12) is passed over and the next still runs.
+// A text of the nakshatra tables (a name, a group, a verdict) in the language in force.
+QString Shown(std::string_view tableText);
+
+// Finds the row whose English name equals the given name exactly (same case, no trimming) and
+// writes, in the language in force, its name, group, the group's two texts, its picture, and the
+// date line and moment line of the reading (the moment line also as the label's accessible
+// description). A name that matches no row changes nothing. Each step stands alone: one that fails
+// (a missing picture, a month outside 1 to 12) is passed over and the next still runs.
 void ShowNakshatraInformation(const QString& name, const ResultView& view,
                               const ReadingInput& reading);
 // The same, with the date taken from the program's reading record.

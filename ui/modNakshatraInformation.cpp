@@ -1,5 +1,6 @@
 #include "modNakshatraInformation.h"
 
+#include "Language.h"
 #include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ReadingRecord.h"
@@ -10,7 +11,9 @@
 #include <QLabel>
 #include <QLocale>
 
+#include <map>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Outside any namespace, as the resource system requires.
@@ -33,17 +36,17 @@ void write(QLabel* label, const QString& text) {
     }
 }
 
-// One image list: the 27 pictures in table order, at their own size or, doubled, at twice it
-// for screens at scale 2 and for paper.
-std::vector<QPixmap> loadImages(bool doubled) {
+// One image list: the 27 pictures in table order, with their names in the language `code`
+// ("<key stem>.<code>.jpg", English without a code), at their own size or, doubled, at twice
+// it for screens at scale 2 and for paper.
+std::vector<QPixmap> loadImages(const QString& code, bool doubled) {
     initPictureResources();
     std::vector<QPixmap> loaded;
     loaded.reserve(NakshatraGroupTable.size());
+    const QString suffix = code == QLatin1String("en") ? QString() : QLatin1Char('.') + code;
     for (const NakshatraRow& row : NakshatraGroupTable) {
-        QString key = toQString(row.pictureKey);
-        if (doubled) {
-            key = key.chopped(4) + QStringLiteral("@2x.jpg");
-        }
+        const QString key = toQString(row.pictureKey).chopped(4) + suffix +
+                            (doubled ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
         QPixmap picture(QStringLiteral(":/nakshatra/") + key);
         if (doubled) {
             picture.setDevicePixelRatio(2);
@@ -53,14 +56,15 @@ std::vector<QPixmap> loadImages(bool doubled) {
     return loaded;
 }
 
-// Each list loads when first asked for.
+// Each list loads when first asked for: one language's pictures at one size.
 const std::vector<QPixmap>& imageList(bool doubled) {
-    if (doubled) {
-        static const std::vector<QPixmap> images = loadImages(true);
-        return images;
+    static std::map<std::pair<QString, bool>, std::vector<QPixmap>> lists;
+    const std::pair<QString, bool> key{Language::Current(), doubled};
+    auto found = lists.find(key);
+    if (found == lists.end()) {
+        found = lists.emplace(key, loadImages(key.first, doubled)).first;
     }
-    static const std::vector<QPixmap> images = loadImages(false);
-    return images;
+    return found->second;
 }
 
 } // namespace

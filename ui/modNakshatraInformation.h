@@ -40,7 +40,8 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view);
 // "January 1, 1905" in English. Nothing when the month lies outside 1 to 12.
 std::optional<QString> DateLine(int month, int day, int year, const QLocale& locale);
 
-// Image number `number` (1 to 27) of the picture list, in table order, for a screen (or paper)
+// Image number `number` (1 to 27) of the picture list, in table order, with the name in the
+// language in force, for a screen (or paper)
 // of the given device pixel ratio: above 1 the picture drawn at twice the size, with ratio 2,
 // so that it takes the same place sharply. A null pixmap for a number outside the list or a
 // picture that did not load. Each size loads on first use.

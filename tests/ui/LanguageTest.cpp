@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,6 +139,7 @@ TEST_F(SwitchedWindow, HindiAndBackGivesTheEnglishTextsExactly) {
     control<QPushButton>("cmdRashi")->click();
     ASSERT_EQ(control<QLabel>("lblResult0")->text(), QStringLiteral("Revati"));
     const QStringList english = textsOf(window);
+    const QImage englishPicture = control<QLabel>("imgNakshatra")->pixmap().toImage();
     control<QPushButton>("cmdCopy")->click();
     const QString englishCopy = QGuiApplication::clipboard()->text();
 
@@ -146,6 +148,10 @@ TEST_F(SwitchedWindow, HindiAndBackGivesTheEnglishTextsExactly) {
         EXPECT_EQ(control<QLabel>("lblResult0")->text(), QString::fromUtf8("रेवती"));
         EXPECT_EQ(control<QLabel>("lblResult4")->text(), QString::fromUtf8("7 जनवरी 2025"));
         EXPECT_EQ(control<QPushButton>("cmdBack")->text(), QString::fromUtf8("वापस (&B)"));
+        // The picture names the nakshatra in Hindi: another picture of the same size.
+        const QImage picture = control<QLabel>("imgNakshatra")->pixmap().toImage();
+        EXPECT_EQ(picture.size(), englishPicture.size());
+        EXPECT_NE(picture, englishPicture);
         control<QPushButton>("cmdCopy")->click();
         const QString copied = QGuiApplication::clipboard()->text();
         EXPECT_TRUE(copied.contains(QString::fromUtf8("नक्षत्र"))) << copied.toStdString();
@@ -154,6 +160,7 @@ TEST_F(SwitchedWindow, HindiAndBackGivesTheEnglishTextsExactly) {
     }
 
     EXPECT_EQ(textsOf(window), english);
+    EXPECT_EQ(control<QLabel>("imgNakshatra")->pixmap().toImage(), englishPicture);
     control<QPushButton>("cmdCopy")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), englishCopy);
 }

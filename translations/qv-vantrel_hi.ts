@@ -164,7 +164,7 @@
     <name>ProgramInfo</name>
     <message>
         <source>%1 helps you find objects that have been misplaced on the basis of calculation of the constellation the moon was placed in on the day of loss.</source>
-        <translation>%1 खोई हुई वस्तु के दिन चंद्रमा जिस नक्षत्र में स्थित था, उसकी गणना के आधार पर खोई वस्तुएँ ढूँढने में आपकी सहायता करता है।</translation>
+        <translation>%1 आपकी खोई हुई वस्तुएँ ढूँढने में सहायता करता है: वस्तु खोने के दिन चंद्रमा जिस नक्षत्र में था, उसकी गणना के आधार पर।</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ReadingReport.h"
 
+#include "Language.h"
 #include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ResultTexts.h"
@@ -196,6 +197,7 @@ Report MakeReport(const ReadingInput& reading, const Place& place,
     report.pictureNumber = pictureNumberOf(shown[0]);
     report.reading = reading;
     report.place = place;
+    report.language = Language::Current();
     return report;
 }
 

@@ -34,6 +34,7 @@ struct Report {
     // What it was made from, so that it can be made again in another language.
     ReadingInput reading;
     Place place;
+    QString language; // the code of the language it is written in
 };
 
 // The report of a reading: name, date, moment with universal time, place, coordinates, zone,

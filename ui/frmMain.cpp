@@ -218,6 +218,10 @@ void frmMain::retranslate() {
     for (int month = 0; month < cboMonth->count() && month < 12; ++month) {
         cboMonth->setItemText(month, tr(MonthNames[month]));
     }
+    showReadingAgain();
+}
+
+void frmMain::showReadingAgain() {
     if (report_ && report_->pictureNumber > 0) {
         const ReadingReport::Report shown = *report_;
         const std::string_view name =

@@ -135,6 +135,8 @@ private:
     void showDetails(const ReadingInput& reading, const ReadingReport::Place& place);
     // Sets the window's texts, and the reading shown, in the language in force.
     void retranslate();
+    // Shows the reading of the report again, in the language in force.
+    void showReadingAgain();
     // Ctrl+C on the result panel: a selection in its texts, else the summary.
     void copyKey_Activated();
     // Escape on the result panel goes back, as Back does.

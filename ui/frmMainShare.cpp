@@ -2,6 +2,7 @@
 // Export as PDF, and the result panel's keys.
 #include "frmMain.h"
 
+#include "Language.h"
 #include "OpenUndo.h"
 #include "ReadingDetails.h"
 #include "ReadingRecord.h"
@@ -107,16 +108,22 @@ void frmMain::showDetails(const ReadingInput& reading, const ReadingReport::Plac
 void frmMain::keepInUndo(OpenUndo& undo) {
     // The report is kept beside the part rather than in the snapshot's variant.
     auto kept = std::make_shared<std::optional<ReadingReport::Report>>();
-    undo.addPart(QStringLiteral("report"), {[this, kept] {
-                                                *kept = report_;
-                                                return QVariant(true);
-                                            },
-                                            [this, kept](const QVariant&) {
-                                                report_ = *kept;
-                                                lblCaution->setHidden(lblCaution->text().isEmpty());
-                                                cmdCopy->setEnabled(report_.has_value());
-                                                emit shareableChanged(report_.has_value());
-                                            }});
+    undo.addPart(QStringLiteral("report"),
+                 {[this, kept] {
+                      *kept = report_;
+                      return QVariant(true);
+                  },
+                  [this, kept](const QVariant&) {
+                      report_ = *kept;
+                      // A reading made before the language changed
+                      // comes back in the language now in force.
+                      if (report_ && report_->language != Language::Current()) {
+                          showReadingAgain();
+                      }
+                      lblCaution->setHidden(lblCaution->text().isEmpty());
+                      cmdCopy->setEnabled(report_.has_value());
+                      emit shareableChanged(report_.has_value());
+                  }});
 }
 
 void frmMain::cmdCopy_Click() {

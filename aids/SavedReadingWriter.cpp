@@ -2,6 +2,7 @@
 
 #include "Scrambler.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace SavedReading {
@@ -49,7 +50,9 @@ QString keptPart(const QString& line, QString* lost) {
 // The reason a write failed, never empty.
 QString reasonOf(const QSaveFile& file) {
     const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("the file could not be written") : reason;
+    return reason.isEmpty()
+               ? QCoreApplication::translate("SavedReading", "the file could not be written")
+               : reason;
 }
 
 } // namespace

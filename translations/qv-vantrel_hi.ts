@@ -338,6 +338,13 @@ Save the reading without them?</source>
     </message>
 </context>
 <context>
+    <name>SavedReading</name>
+    <message>
+        <source>the file could not be written</source>
+        <translation>फ़ाइल लिखी नहीं जा सकी</translation>
+    </message>
+</context>
+<context>
     <name>StartupChecks</name>
     <message>
         <source>Application is already running</source>

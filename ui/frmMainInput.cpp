@@ -105,6 +105,8 @@ struct PlaceFrameNames {
     const char* second;
     const char* firstText;
     const char* secondText;
+    const char* degreesName; // the boxes' accessible names
+    const char* minutesName;
 };
 
 // Latitude stands left of longitude.
@@ -115,7 +117,9 @@ constexpr PlaceFrameNames LatitudeFrame{"fraLatitude",
                                         "optLat0",
                                         "optLat1",
                                         QT_TRANSLATE_NOOP("frmMain", "North"),
-                                        QT_TRANSLATE_NOOP("frmMain", "South")};
+                                        QT_TRANSLATE_NOOP("frmMain", "South"),
+                                        QT_TRANSLATE_NOOP("frmMain", "Latitude degrees"),
+                                        QT_TRANSLATE_NOOP("frmMain", "Latitude minutes")};
 constexpr PlaceFrameNames LongitudeFrame{"fraLongitude",
                                          QT_TRANSLATE_NOOP("frmMain", "Longitude"),
                                          "txtLonD",
@@ -123,13 +127,9 @@ constexpr PlaceFrameNames LongitudeFrame{"fraLongitude",
                                          "optLong0",
                                          "optLong1",
                                          QT_TRANSLATE_NOOP("frmMain", "East"),
-                                         QT_TRANSLATE_NOOP("frmMain", "West")};
-
-// The accessible names of the degree and minute boxes, by frame.
-constexpr const char* DegreeBoxNames[] = {QT_TRANSLATE_NOOP("frmMain", "Latitude degrees"),
-                                          QT_TRANSLATE_NOOP("frmMain", "Longitude degrees")};
-constexpr const char* MinuteBoxNames[] = {QT_TRANSLATE_NOOP("frmMain", "Latitude minutes"),
-                                          QT_TRANSLATE_NOOP("frmMain", "Longitude minutes")};
+                                         QT_TRANSLATE_NOOP("frmMain", "West"),
+                                         QT_TRANSLATE_NOOP("frmMain", "Longitude degrees"),
+                                         QT_TRANSLATE_NOOP("frmMain", "Longitude minutes")};
 
 struct PlaceFrame {
     QGroupBox* frame;
@@ -141,12 +141,11 @@ struct PlaceFrame {
 
 // A frame with the degree and minute boxes and one exclusive pair of options.
 PlaceFrame placeFrame(const PlaceFrameNames& names) {
-    const std::size_t kind = &names == &LatitudeFrame ? 0 : 1;
     PlaceFrame built{};
     built.frame = named(new QGroupBox, names.frame);
     uiText::set(built.frame, "title", text(names.title));
-    built.degrees = numberBox(names.degrees, text(DegreeBoxNames[kind]));
-    built.minutes = numberBox(names.minutes, text(MinuteBoxNames[kind]));
+    built.degrees = numberBox(names.degrees, text(names.degreesName));
+    built.minutes = numberBox(names.minutes, text(names.minutesName));
     built.first = named(new QRadioButton, names.first, text(names.firstText));
     uiText::set(built.first, "text", text(names.firstText));
     built.second = named(new QRadioButton, names.second, text(names.secondText));

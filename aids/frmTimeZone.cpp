@@ -4,6 +4,7 @@
 
 #include "ProgramInfo.h"
 #include "platform/Named.h"
+#include "platform/UiText.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -29,13 +30,21 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent) {
     Form_Load();
 }
 
+void frmTimeZone::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        uiText::retranslate(this);
+    }
+    QDialog::changeEvent(event);
+}
+
 void frmTimeZone::createControls() {
     setObjectName(QStringLiteral("frmTimeZone"));
-    setAccessibleName(QStringLiteral("Time zone picker"));
+    uiText::set(this, "accessibleName", {"frmTimeZone", QT_TR_NOOP("Time zone picker")});
     setWindowTitle(QLatin1String(ProgramInfo::Title));
     setModal(true);
 
-    lstTimeZone = named(new QListWidget(this), "lstTimeZone", QStringLiteral("Time zones"));
+    lstTimeZone =
+        named(new QListWidget(this), "lstTimeZone", {"frmTimeZone", QT_TR_NOOP("Time zones")});
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTimeZone->setSortingEnabled(false);
     lstTimeZone->setUniformItemSizes(true);
@@ -44,13 +53,13 @@ void frmTimeZone::createControls() {
     lstTimeZone->viewport()->installEventFilter(this);
 
     // A keyboard user picks with this button, or with Space on a selected row.
-    cmdPick = named(new QPushButton(QStringLiteral("&Use Zone"), this), "cmdPick",
-                    QStringLiteral("Use Zone"));
+    cmdPick = named(new QPushButton(this), "cmdPick", {"frmTimeZone", QT_TR_NOOP("Use Zone")});
+    uiText::set(cmdPick, "text", {"frmTimeZone", QT_TR_NOOP("&Use Zone")});
     cmdPick->setAutoDefault(false);
     connect(cmdPick, &QPushButton::clicked, this, &frmTimeZone::cmdPick_Click);
 
-    cmdQuit =
-        named(new QPushButton(QStringLiteral("&Quit"), this), "cmdQuit", QStringLiteral("Quit"));
+    cmdQuit = named(new QPushButton(this), "cmdQuit", {"frmTimeZone", QT_TR_NOOP("Quit")});
+    uiText::set(cmdQuit, "text", {"frmTimeZone", QT_TR_NOOP("&Quit")});
     cmdQuit->setDefault(true);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
 

@@ -25,6 +25,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window's texts follow the program's language.
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void lstTimeZone_DblClick();

@@ -2,6 +2,7 @@
 #include "ModalWindows.h"
 #include "Production.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,11 +12,13 @@ namespace platform {
 QString readOnlyRefusal(const QString& path) {
     const QFileInfo file(path);
     if (!file.permissions().testFlag(QFileDevice::WriteOwner)) {
-        return QStringLiteral("This file is set to read-only. Choose another file.");
+        return QCoreApplication::translate("platform",
+                                           "This file is set to read-only. Choose another file.");
     }
     const QFileInfo folder(file.absolutePath());
     if (!folder.permissions().testFlag(QFileDevice::WriteOwner)) {
-        return QStringLiteral("This file is in a write-protected folder. Choose another file.");
+        return QCoreApplication::translate(
+            "platform", "This file is in a write-protected folder. Choose another file.");
     }
     return {};
 }

@@ -2,31 +2,53 @@
 
 #include "modHelp.h"
 
+#include "platform/UiText.h"
 #include "ui/ClickableLabel.h"
 
 #include <QStackedLayout>
 
+namespace {
+const uiText::Source FullBrandPitch{
+    "OfferArea",
+    QT_TRANSLATE_NOOP("OfferArea", "Home Business Opportunity. Start your own Internet business "
+                                   "and make money online. Get this software fully branded for "
+                                   "your website.")};
+const uiText::Source FullBrandText{
+    "OfferArea",
+    QT_TRANSLATE_NOOP("OfferArea", "Home Business Opportunity. Start your own Internet business "
+                                   "and make money online. Get this software fully branded for "
+                                   "your website. Click here for more details.")};
+// The caption's doubled ampersand shows as one; the label shows its text literally.
+const uiText::Source CoBrandText{
+    "OfferArea",
+    QT_TRANSLATE_NOOP("OfferArea", "Co-brand this software for your site.  Increase loyalty "
+                                   "and traffic to your site. Put your site's name &  link here. "
+                                   "See \"Help\" for details.    Click Here for more info on "
+                                   "co-branding.")};
+} // namespace
+
+uiText::Source OfferArea::fullBrandPitchSource() {
+    return FullBrandPitch;
+}
+
 QString OfferArea::fullBrandPitch() {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website.");
+    return FullBrandPitch.translated();
 }
 
 QString OfferArea::fullBrandText() {
-    return fullBrandPitch() + QStringLiteral(" Click here for more details.");
+    return FullBrandText.translated();
 }
 
 QString OfferArea::coBrandText() {
-    // The caption's doubled ampersand shows as one; the label shows its text literally.
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
-                          "to your site. Put your site's name &  link here. See \"Help\" for "
-                          "details.    Click Here for more info on co-branding.");
+    return CoBrandText.translated();
 }
 
 namespace {
-ClickableLabel* makeOffer(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new ClickableLabel(text, parent);
+ClickableLabel* makeOffer(const QString& name, uiText::Source text, QWidget* parent) {
+    auto* label = new ClickableLabel(QString(), parent);
     label->setObjectName(name);
-    label->setAccessibleName(text);
+    uiText::set(label, "text", text);
+    uiText::set(label, "accessibleName", text);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     return label;
@@ -35,9 +57,9 @@ ClickableLabel* makeOffer(const QString& name, const QString& text, QWidget* par
 
 OfferArea::OfferArea(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fraFullBrand"));
-    setAccessibleName(QStringLiteral("Offers"));
-    lblFullBrand = makeOffer(QStringLiteral("lblFullBrand"), fullBrandText(), this);
-    lblCobrand = makeOffer(QStringLiteral("lblCobrand"), coBrandText(), this);
+    uiText::set(this, "accessibleName", {"OfferArea", QT_TR_NOOP("Offers")});
+    lblFullBrand = makeOffer(QStringLiteral("lblFullBrand"), FullBrandText, this);
+    lblCobrand = makeOffer(QStringLiteral("lblCobrand"), CoBrandText, this);
 
     stack_ = new QStackedLayout(this);
     stack_->setContentsMargins(0, 0, 0, 0);

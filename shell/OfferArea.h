@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QFrame>
 
 class ClickableLabel;
@@ -25,6 +27,7 @@ public:
     static QString fullBrandPitch();
     static QString fullBrandText();
     static QString coBrandText();
+    static uiText::Source fullBrandPitchSource();
 
 private:
     void lblFullBrand_Click();

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RunStep.h"
 #include "platform/Services.h"
+#include "platform/UiText.h"
 #include "ui/OpenUndo.h"
 #include "ui/PlaceFinder.h"
 #include "ui/ReadingFileEvents.h"
@@ -10,6 +11,7 @@
 #include "ui/frmMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTextDocument>
@@ -19,8 +21,12 @@
 namespace ReadingFiles {
 namespace {
 
-QAction* entry(QMenu& menu, QAction* before, const char* name, const QString& caption) {
-    auto* action = new QAction(caption, &menu);
+// An entry with a translated caption, or with none when `caption` is null.
+QAction* entry(QMenu& menu, QAction* before, const char* name, const char* caption) {
+    auto* action = new QAction(&menu);
+    if (caption != nullptr) {
+        uiText::set(action, "text", {"ReadingFiles", caption});
+    }
     action->setObjectName(QString::fromLatin1(name));
     action->setMenuRole(QAction::NoRole);
     menu.insertAction(before, action);
@@ -51,7 +57,7 @@ public:
     RecentEntries(frmMain& window, QMenu& menu, QAction* before) : QObject(&menu) {
         for (std::size_t i = 0; i < actions_.size(); ++i) {
             const QByteArray name = "mnuRecent" + QByteArray::number(static_cast<int>(i + 1));
-            actions_[i] = entry(menu, before, name.constData(), QString());
+            actions_[i] = entry(menu, before, name.constData(), nullptr);
             actions_[i]->setVisible(false);
             QObject::connect(actions_[i], &QAction::triggered, &window,
                              [this, &window, i] { runStep([&] { choose(window, i); }); });
@@ -94,8 +100,10 @@ private:
             refresh();
             platform::services().messages->notify(
                 &window,
-                path + QStringLiteral("\nThis reading is no longer there; it has been "
-                                      "removed from the list."),
+                QCoreApplication::translate("ReadingFiles",
+                                            "%1\nThis reading is no longer there; it has been "
+                                            "removed from the list.")
+                    .arg(path),
                 platform::MessageIcon::Information);
             return;
         }
@@ -125,18 +133,20 @@ OpenUndo* Attach(frmMain& window) {
     QAction* exit = window.findChild<QAction*>(QStringLiteral("mnuExit"));
     QAction* top = file->actions().value(0);
 
-    QAction* mnuOpen =
-        entry(*file, top, "mnuOpen", QStringLiteral("&Open Previously Saved Reading\u2026"));
+    QAction* mnuOpen = entry(*file, top, "mnuOpen",
+                             QT_TRANSLATE_NOOP("ReadingFiles", "&Open Previously Saved Reading…"));
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QObject::connect(mnuOpen, &QAction::triggered, &window,
                      [&window] { runStep([&] { window.cmdOpen_Click(); }); });
 
-    QAction* mnuSave = entry(*file, top, "mnuSave", QStringLiteral("&Save Reading As\u2026"));
+    QAction* mnuSave =
+        entry(*file, top, "mnuSave", QT_TRANSLATE_NOOP("ReadingFiles", "&Save Reading As…"));
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QObject::connect(mnuSave, &QAction::triggered, &window,
                      [&window] { runStep([&] { window.mnuSave_Click(); }); });
 
-    QAction* mnuUndoOpen = entry(*file, top, "mnuUndoOpen", QStringLiteral("&Undo Open"));
+    QAction* mnuUndoOpen =
+        entry(*file, top, "mnuUndoOpen", QT_TRANSLATE_NOOP("ReadingFiles", "&Undo Open"));
     mnuUndoOpen->setEnabled(undo->available());
     QObject::connect(undo, &OpenUndo::availableChanged, mnuUndoOpen, &QAction::setEnabled);
     QObject::connect(mnuUndoOpen, &QAction::triggered, undo,

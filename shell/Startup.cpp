@@ -10,6 +10,7 @@
 #include "platform/RunStep.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -33,8 +34,10 @@ void StartupChecks::run() {
     if (another) {
         // A message that cannot be shown does not keep this instance alive.
         runStep([&] {
-            layers.messages->notify(owner_.data(), QStringLiteral("Application is already running"),
-                                    platform::MessageIcon::Information);
+            layers.messages->notify(
+                owner_.data(),
+                QCoreApplication::translate("StartupChecks", "Application is already running"),
+                platform::MessageIcon::Information);
         });
         // Ends at once: no close handling runs, so no refer-a-friend window appears.
         layers.process->endNow(0);

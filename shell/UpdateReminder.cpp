@@ -107,7 +107,8 @@ QDate ReadDate(const QString& text, const QLocale& locale, const QDate& today) {
 
 Context CurrentContext() {
     return {QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
-            QDate::currentDate(), QLocale()};
+            // The record's date format is the system's, whatever language the program speaks.
+            QDate::currentDate(), QLocale::system()};
 }
 
 const QString& SettingsSection() {
@@ -120,8 +121,10 @@ QString SettingsKey() {
 }
 
 QString QuestionText() {
-    return QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r') +
-           QStringLiteral("Do you want to check for an update?");
+    return QCoreApplication::translate("UpdateReminder",
+                                       "There maybe an update to this software available") +
+           QLatin1Char('\r') +
+           QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
 }
 
 } // namespace UpdateReminder

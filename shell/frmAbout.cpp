@@ -8,8 +8,11 @@
 #include "ProgramInfo.h"
 #include "platform/ModalWindows.h"
 #include "platform/Named.h"
+#include "platform/UiText.h"
 #include "ui/ClickableLabel.h"
+#include "ui/ProgramTexts.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +29,7 @@ constexpr int iconSize = 32;
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setAccessibleName(QStringLiteral("About ") + QLatin1String(ProgramInfo::Name));
+    uiText::set(this, "accessibleName", {"frmAbout", QT_TR_NOOP("About %1"), ProgramInfo::Name});
     setWindowTitle(QLatin1String(ProgramInfo::Title));
     setWindowIcon(ProgramIcon::icon());
     setModal(true);
@@ -40,7 +43,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmAbout::createControls() {
-    Picture1 = named(new QLabel(this), "Picture1", QLatin1String(ProgramIcon::SpokenName));
+    Picture1 = named(new QLabel(this), "Picture1", {"ProgramIcon", ProgramIcon::SpokenName});
     Picture1->setPixmap(ProgramIcon::pixmap(iconSize));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -50,30 +53,36 @@ void frmAbout::createControls() {
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
     Label2->setFont(heading);
 
-    const QString about = QLatin1String(ProgramInfo::Description);
-    Label1 = named(new QLabel(about, this), "Label1", about);
+    Label1 = named(new QLabel(this), "Label1", ProgramTexts::Description);
+    uiText::set(Label1, "text", ProgramTexts::Description);
     Label1->setWordWrap(true);
 
-    const QString places = QStringLiteral("The list of places is made from GeoNames "
-                                          "(geonames.org), licensed under CC BY 4.0.");
-    lblPlaces = named(new QLabel(places, this), "lblPlaces", places);
+    const uiText::Source places{"frmAbout",
+                                QT_TR_NOOP("The list of places is made from GeoNames "
+                                           "(geonames.org), licensed under CC BY 4.0.")};
+    lblPlaces = named(new QLabel(this), "lblPlaces", places);
+    uiText::set(lblPlaces, "text", places);
     lblPlaces->setWordWrap(true);
 
-    const QString home = QStringLiteral("Click here to visit ") + modHelp::MainSite();
-    lblHomePage = named(new ClickableLabel(home, this), "lblHomePage", home);
+    static const QByteArray site = modHelp::MainSite().toUtf8();
+    const uiText::Source home{"frmAbout", QT_TR_NOOP("Click here to visit %1"), site.constData()};
+    lblHomePage = named(new ClickableLabel(QString(), this), "lblHomePage", home);
+    uiText::set(lblHomePage, "text", home);
 
-    const QString offer = OfferArea::fullBrandPitch();
-    Label3 = named(new QLabel(offer, this), "Label3", offer);
+    Label3 = named(new QLabel(this), "Label3", OfferArea::fullBrandPitchSource());
+    uiText::set(Label3, "text", OfferArea::fullBrandPitchSource());
     Label3->setWordWrap(true);
 
-    const QString details = QStringLiteral("Click here for more details");
-    lblCobrand = named(new ClickableLabel(details, this), "lblCobrand", details);
+    const uiText::Source details{"frmAbout", QT_TR_NOOP("Click here for more details")};
+    lblCobrand = named(new ClickableLabel(QString(), this), "lblCobrand", details);
+    uiText::set(lblCobrand, "text", details);
 
-    Line1 = named(new QFrame(this), "Line1", QStringLiteral("Separator"));
+    Line1 = named(new QFrame(this), "Line1", {"frmAbout", QT_TR_NOOP("Separator")});
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK", QStringLiteral("OK"));
+    cmdOK = named(new QPushButton(this), "cmdOK", {"frmAbout", QT_TR_NOOP("OK")});
+    uiText::set(cmdOK, "text", {"frmAbout", QT_TR_NOOP("OK")});
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
@@ -104,6 +113,13 @@ void frmAbout::createControls() {
     connect(lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(lblCobrand, &ClickableLabel::clicked, this, &frmAbout::lblCobrand_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        uiText::retranslate(this);
+    }
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::lblHomePage_Click() {

@@ -17,6 +17,10 @@ public:
     // Creates, shows modal and destroys an about box over `parent`.
     static void showModal(QWidget* parent);
 
+protected:
+    // The window's texts follow the program's language.
+    void changeEvent(QEvent* event) override;
+
 private:
     void createControls();
     void lblHomePage_Click();

@@ -13,10 +13,12 @@
 #include "platform/RunStep.h"
 #include "platform/Services.h"
 #include "platform/TopmostWindow.h"
+#include "platform/UiText.h"
 #include "ui/ClickableLabel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,8 +40,9 @@ constexpr int promotionHeight = 73;
 constexpr int rightColumnWidth = 249;
 constexpr int iconSize = 32;
 
+// A text of this window, from its English source, in the language in force.
 QString latin(const char* text) {
-    return QString::fromLatin1(text);
+    return QCoreApplication::translate("frmReferFriend", text);
 }
 
 bool placeholderFocusChange(const QFocusEvent* event) {
@@ -50,7 +53,7 @@ bool placeholderFocusChange(const QFocusEvent* event) {
 
 frmReferFriend::frmReferFriend(const modHelp::RandomSource& draw) : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmReferFriend"));
-    setAccessibleName(QStringLiteral("Refer A Friend"));
+    uiText::set(this, "accessibleName", {"frmReferFriend", QT_TR_NOOP("Refer A Friend")});
     setWindowTitle(QLatin1String(ProgramInfo::Title));
     setWindowIcon(ProgramIcon::icon());
     QPalette white = palette();
@@ -80,8 +83,19 @@ void frmReferFriend::Form_Load(const modHelp::RandomSource& draw) {
     platform::keepOnTop(*this);
 }
 
+void frmReferFriend::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        uiText::retranslate(this);
+        Label2->setText(promotionText(promotion_));
+        Label2->setAccessibleName(Label2->text());
+        Check1->setText(tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteHost()));
+        Check1->setAccessibleName(Check1->text());
+    }
+    QWidget::changeEvent(event);
+}
+
 void frmReferFriend::createControls() {
-    Picture1 = named(new QLabel(this), "Picture1", QLatin1String(ProgramIcon::SpokenName));
+    Picture1 = named(new QLabel(this), "Picture1", {"ProgramIcon", ProgramIcon::SpokenName});
     Picture1->setPixmap(ProgramIcon::pixmap(iconSize));
 
     Label1 = named(new QLabel(windowTitle(), this), "Label1", windowTitle());
@@ -96,46 +110,50 @@ void frmReferFriend::createControls() {
     Label2->setMinimumHeight(promotionHeight);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const QString visit =
-        QStringLiteral("Click Here To Visit ") + modHelp::MainSiteHost() + QStringLiteral(" Now");
+    const QString visit = tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteHost());
     Check1 = named(new QCheckBox(visit, this), "Check1", visit);
 
-    cmdClose =
-        named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose", QStringLiteral("Exit"));
+    cmdClose = named(new QPushButton(this), "cmdClose", {"frmReferFriend", QT_TR_NOOP("Exit")});
+    uiText::set(cmdClose, "text", {"frmReferFriend", QT_TR_NOOP("E&xit")});
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Refer A Friend"), this), "Frame2",
-                   QStringLiteral("Refer A Friend"));
+    Frame2 = named(new QGroupBox(this), "Frame2", {"frmReferFriend", QT_TR_NOOP("Refer A Friend")});
+    uiText::set(Frame2, "title", {"frmReferFriend", QT_TR_NOOP("Refer A Friend")});
     using namespace modTellAFriend;
     txtName = named(new QLineEdit(latin(placeholderName), Frame2), "txtName",
-                    QStringLiteral("Your name"));
+                    {"frmReferFriend", QT_TR_NOOP("Your name")});
     txtEmail = named(new QLineEdit(latin(placeholderEmail), Frame2), "txtEmail",
-                     QStringLiteral("Your e-mail address"));
+                     {"frmReferFriend", QT_TR_NOOP("Your e-mail address")});
     txtFriendName = named(new QLineEdit(latin(placeholderFriendName), Frame2), "txtFriendName",
-                          QStringLiteral("Friend's name"));
+                          {"frmReferFriend", QT_TR_NOOP("Friend's name")});
     txtFriendEmail = named(new QLineEdit(latin(placeholderFriendEmail), Frame2), "txtFriendEmail",
-                           QStringLiteral("Friend's e-mail address"));
-    cmdSubmit = named(new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2), "cmdSubmit",
-                      QStringLiteral("Refer A Friend Now"));
+                           {"frmReferFriend", QT_TR_NOOP("Friend's e-mail address")});
+    cmdSubmit = named(new QPushButton(Frame2), "cmdSubmit",
+                      {"frmReferFriend", QT_TR_NOOP("Refer A Friend Now")});
+    uiText::set(cmdSubmit, "text", {"frmReferFriend", QT_TR_NOOP("Refer A Friend &Now")});
 
     // The message box lies outside the frame's area and is never seen; its text is kept
     // here as well, because the box itself would turn the CR LF into a bare line feed.
     messageText_ = latin(placeholderMessage) + QStringLiteral("\r\n");
-    txtMessage = named(new QPlainTextEdit(Frame2), "txtMessage", QStringLiteral("Message"));
+    txtMessage =
+        named(new QPlainTextEdit(Frame2), "txtMessage", {"frmReferFriend", QT_TR_NOOP("Message")});
     txtMessage->setPlainText(messageText_);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->hide();
     connect(txtMessage, &QPlainTextEdit::textChanged, this,
             [this] { messageText_ = txtMessage->toPlainText(); });
 
-    Frame6 = named(new QGroupBox(QStringLiteral("Download Sorvane Softwares"), this), "Frame6",
-                   QStringLiteral("Download Sorvane Softwares"));
-    Label3 = named(new QLabel(latin(ReferFriendTexts::otherSoftware), Frame6), "Label3",
-                   latin(ReferFriendTexts::otherSoftware));
+    Frame6 = named(new QGroupBox(this), "Frame6",
+                   {"frmReferFriend", QT_TR_NOOP("Download Sorvane Softwares")});
+    uiText::set(Frame6, "title", {"frmReferFriend", QT_TR_NOOP("Download Sorvane Softwares")});
+    Label3 =
+        named(new QLabel(Frame6), "Label3", {"frmReferFriend", ReferFriendTexts::otherSoftware});
+    uiText::set(Label3, "text", {"frmReferFriend", ReferFriendTexts::otherSoftware});
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblGoToHome =
-        named(new ClickableLabel(QStringLiteral("Click Here To Visit Sorvane Softwares"), Frame6),
-              "lblGoToHome", QStringLiteral("Click Here To Visit Sorvane Softwares"));
+    lblGoToHome = named(new ClickableLabel(QString(), Frame6), "lblGoToHome",
+                        {"frmReferFriend", QT_TR_NOOP("Click Here To Visit Sorvane Softwares")});
+    uiText::set(lblGoToHome, "text",
+                {"frmReferFriend", QT_TR_NOOP("Click Here To Visit Sorvane Softwares")});
 
     for (QWidget* box :
          {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
@@ -288,8 +306,8 @@ bool frmReferFriend::emailKeyPress(QWidget* box, QEvent* event) {
     if (static_cast<QKeyEvent*>(event)->text() != QStringLiteral(" ")) {
         return false;
     }
-    platform::services().messages->notify(
-        this, QStringLiteral("Email Address Cannot Contain Space"), platform::MessageIcon::Stop);
+    platform::services().messages->notify(this, tr("Email Address Cannot Contain Space"),
+                                          platform::MessageIcon::Stop);
     box->setFocus(Qt::OtherFocusReason);
     return true;
 }

@@ -36,6 +36,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The window's texts follow the program's language.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

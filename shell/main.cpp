@@ -8,6 +8,7 @@
 #include "platform/LockInstanceGuard.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/ButtonKeys.h"
+#include "ui/Language.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(true);
     // Deleted once closed, by the shell (not by Qt::WA_DeleteOnClose, which would delete it
     // inside a modal window's loop).
+    // The language chosen before, or the system's, is in force before any window is made.
+    Language::Apply(Language::Preferred());
     auto* window = new frmMain;
     ShellWiring::AttachShell(*window);
     // Every instance is visible to the others from the moment its window is on the screen,

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <array>
@@ -26,18 +27,21 @@ bool looksLikeAddress(const QString& email, QChar mark) {
 }
 
 bool missing(const QString& text, const char* placeholder) {
-    return text.isEmpty() || text == QLatin1String(placeholder);
+    // The box shows its placeholder in the language in force.
+    return text.isEmpty() || text == QCoreApplication::translate("frmReferFriend", placeholder);
 }
 } // namespace
 
 std::optional<QString> EmailProblem(const ReferralInput& input) {
     if (input.friendEmail == input.referrerEmail) {
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("modTellAFriend",
+                                           "Please Enter Distinct Email Addresses");
     }
     for (const QChar mark : {QLatin1Char('@'), QLatin1Char('.')}) {
         if (!looksLikeAddress(input.referrerEmail, mark) ||
             !looksLikeAddress(input.friendEmail, mark)) {
-            return QStringLiteral("Please Enter Proper Email Address");
+            return QCoreApplication::translate("modTellAFriend",
+                                               "Please Enter Proper Email Address");
         }
     }
     return std::nullopt;
@@ -45,15 +49,20 @@ std::optional<QString> EmailProblem(const ReferralInput& input) {
 
 std::optional<QString> ReferralProblem(const ReferralInput& input) {
     const std::array<std::pair<bool, const char*>, 5> checks{{
-        {missing(input.referrerName, placeholderName), "Please Enter Your Name"},
-        {missing(input.referrerEmail, placeholderEmail), "Please Enter Your Email"},
-        {missing(input.referralMessage, placeholderMessage), "Please Enter Your Message"},
-        {missing(input.friendName, placeholderFriendName), "Please Enter Your Friend's Name"},
-        {missing(input.friendEmail, placeholderFriendEmail), "Please Enter Your Friend's Email"},
+        {missing(input.referrerName, placeholderName),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {missing(input.referrerEmail, placeholderEmail),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {missing(input.referralMessage, placeholderMessage),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {missing(input.friendName, placeholderFriendName),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {missing(input.friendEmail, placeholderFriendEmail),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
     }};
     for (const auto& [failed, message] : checks) {
         if (failed) {
-            return QString::fromLatin1(message);
+            return QCoreApplication::translate("modTellAFriend", message);
         }
     }
     return std::nullopt;

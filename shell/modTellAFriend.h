@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "aids/NumberText.h"
 
 #include <QString>
@@ -13,11 +15,15 @@ class QWidget;
 namespace modTellAFriend {
 
 // Initial texts of the five boxes, put back when a box is left empty.
-inline constexpr const char* placeholderName = "Your Name";
-inline constexpr const char* placeholderEmail = "Your Email Address";
-inline constexpr const char* placeholderFriendName = "Friend's Name";
-inline constexpr const char* placeholderFriendEmail = "Friend's Email Address";
-inline constexpr const char* placeholderMessage = "Your Message";
+inline constexpr const char* placeholderName = QT_TRANSLATE_NOOP("frmReferFriend", "Your Name");
+inline constexpr const char* placeholderEmail =
+    QT_TRANSLATE_NOOP("frmReferFriend", "Your Email Address");
+inline constexpr const char* placeholderFriendName =
+    QT_TRANSLATE_NOOP("frmReferFriend", "Friend's Name");
+inline constexpr const char* placeholderFriendEmail =
+    QT_TRANSLATE_NOOP("frmReferFriend", "Friend's Email Address");
+inline constexpr const char* placeholderMessage =
+    QT_TRANSLATE_NOOP("frmReferFriend", "Your Message");
 
 struct ReferralInput {
     QString referrerName;

@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build clang
     qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    fonts-dejavu-core tzdata
+    fonts-dejavu-core fonts-lohit-deva tzdata
     xvfb xauth xdotool x11-utils dbus imagemagick time
     desktop-file-utils appstream file
     shared-mime-info xdg-utils libfile-mimeinfo-perl

@@ -2,6 +2,8 @@
 
 #include "aids/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace InputChecks {
 
 namespace {
@@ -20,11 +22,12 @@ bool hasThirtyDays(int monthPosition) {
 }
 
 Failure stop(const char* message, Focus focus) {
-    return {QString::fromLatin1(message), MessageIcon::Stop, focus};
+    return {QCoreApplication::translate("InputChecks", message), MessageIcon::Stop, focus};
 }
 
 Failure wrongDate(const char* message) {
-    return {QString::fromLatin1(message), MessageIcon::Information, Focus::Unchanged};
+    return {QCoreApplication::translate("InputChecks", message), MessageIcon::Information,
+            Focus::Unchanged};
 }
 
 // A degree or minute box fails when empty or when its text gives no 16-bit number.
@@ -36,9 +39,10 @@ bool numberBoxFails(const QString& text) {
 
 std::optional<Failure> FirstFailingCheck(const FormEntries& e) {
     if (NumberText::TrimSpaces(e.name).isEmpty()) {
-        return stop("Please Enter Name", Focus::Name);
+        return stop(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Name"), Focus::Name);
     }
-    const char* zoneMessage = "Please Enter Hour and Minute of Time Zone";
+    const char* zoneMessage =
+        QT_TRANSLATE_NOOP("InputChecks", "Please Enter Hour and Minute of Time Zone");
     if (NumberText::TrimSpaces(e.zoneHour).isEmpty() &&
         NumberText::TrimSpaces(e.zoneMinute).isEmpty()) {
         return stop(zoneMessage, Focus::ZoneHour);
@@ -50,28 +54,32 @@ std::optional<Failure> FirstFailingCheck(const FormEntries& e) {
         return stop(zoneMessage, Focus::ZoneMinute);
     }
     if (numberBoxFails(e.lonD)) {
-        return stop("Please Enter Degree of Longitude", Focus::LonD);
+        return stop(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Degree of Longitude"),
+                    Focus::LonD);
     }
     if (numberBoxFails(e.lonM)) {
-        return stop("Please Enter Minute of Longitude", Focus::LonM);
+        return stop(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Minute of Longitude"),
+                    Focus::LonM);
     }
     if (numberBoxFails(e.latD)) {
-        return stop("Please Enter Degree of Latitude", Focus::LatD);
+        return stop(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Degree of Latitude"),
+                    Focus::LatD);
     }
     if (numberBoxFails(e.latM)) {
-        return stop("Please Enter Minute of Latitude", Focus::LatM);
+        return stop(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Minute of Latitude"),
+                    Focus::LatM);
     }
     // A list left without a selection (a saved reading can leave the month so) gives no date.
     if (e.monthPosition < 0 || e.monthPosition > 11 || !e.day || !e.year || !e.hour || !e.minute) {
-        return wrongDate("Please Enter Correct Date Or Month!");
+        return wrongDate(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Correct Date Or Month!"));
     }
     const int dayPosition = *e.day - 1;
     if (e.monthPosition == FebruaryPosition &&
         (isLeapYear(*e.year) ? dayPosition >= 29 : dayPosition >= 28)) {
-        return wrongDate("Please Enter Correct Date Or Month!");
+        return wrongDate(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Correct Date Or Month!"));
     }
     if (hasThirtyDays(e.monthPosition) && dayPosition == 30) {
-        return wrongDate("Please Enter Correct Date Or Month !");
+        return wrongDate(QT_TRANSLATE_NOOP("InputChecks", "Please Enter Correct Date Or Month !"));
     }
     return std::nullopt;
 }

@@ -31,5 +31,10 @@ constexpr bool IsNumberBoxCode(std::uint16_t code) {
 // while the text it keeps (`kept`: its text less any selection the key replaces) holds none.
 // `position` is where the character would go.
 bool IsZoneSign(std::uint16_t code, const QString& kept, int position);
+// The code a number box stores for a typed code: a Devanagari digit ० to ९ (U+0966 to
+// U+096F) as its ASCII digit, in either language; any other code as it is.
+constexpr std::uint16_t StoredDigit(std::uint16_t code) {
+    return code >= 0x0966 && code <= 0x096F ? static_cast<std::uint16_t>(code - 0x0966 + 48) : code;
+}
 
 } // namespace KeyCodes

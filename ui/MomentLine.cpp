@@ -4,6 +4,7 @@
 
 #include "engine/modEphemeris.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -50,17 +51,20 @@ QString MomentLine(const ReadingInput& reading, const QLocale& locale) {
 
     QString offset;
     if (ahead > 0) {
-        offset = span(ahead) + QStringLiteral(" ahead of universal time");
+        offset = QCoreApplication::translate("ReadingMoment", "%1 ahead of universal time")
+                     .arg(span(ahead));
     } else if (ahead < 0) {
-        offset = span(-ahead) + QStringLiteral(" behind universal time");
+        offset = QCoreApplication::translate("ReadingMoment", "%1 behind universal time")
+                     .arg(span(-ahead));
     } else {
-        offset = QStringLiteral("the same as universal time");
+        offset = QCoreApplication::translate("ReadingMoment", "the same as universal time");
     }
     if (reading.daylightSaving) {
-        offset += QStringLiteral(" (daylight saving included)");
+        offset = QCoreApplication::translate("ReadingMoment", "%1 (daylight saving included)")
+                     .arg(offset);
     }
-    QString line = clockTime(localMinutes) + QStringLiteral(" local time, ") + offset +
-                   QStringLiteral(": ") + clockTime(universalMinutes) + QStringLiteral(" UT");
+    QString line = QCoreApplication::translate("ReadingMoment", "%1 local time, %2: %3 UT")
+                       .arg(clockTime(localMinutes), offset, clockTime(universalMinutes));
 
     // Both clocks count from the start of the local date's day.
     const auto dayNumber = static_cast<std::int64_t>(time.julianDay);

@@ -7,6 +7,7 @@
 #include "aids/NumberText.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
+#include "platform/UiText.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -27,14 +28,17 @@
 
 namespace {
 
-const char* const UnreadableListNotice =
-    "The list of places could not be read; use the web search instead.";
-const char* const UnwritableZoneNotice =
-    "The time zone of this place cannot be entered here; readings for it would be wrong.";
-const char* const UnknownZoneNotice = "The time zone of this place, %1, is not known to this "
-                                      "computer; enter the zone by hand.";
-const char* const NoPlaceNote = "No place of this name in the list: enter its latitude, "
-                                "longitude and time zone, or use the lookup button.";
+const char* const UnreadableListNotice = QT_TRANSLATE_NOOP(
+    "PlaceFinder", "The list of places could not be read; use the web search instead.");
+const char* const UnwritableZoneNotice = QT_TRANSLATE_NOOP(
+    "PlaceFinder",
+    "The time zone of this place cannot be entered here; readings for it would be wrong.");
+const char* const UnknownZoneNotice =
+    QT_TRANSLATE_NOOP("PlaceFinder", "The time zone of this place, %1, is not known to this "
+                                     "computer; enter the zone by hand.");
+const char* const NoPlaceNote =
+    QT_TRANSLATE_NOOP("PlaceFinder", "No place of this name in the list: enter its latitude, "
+                                     "longitude and time zone, or use the lookup button.");
 // The note is given for a text of at least this many characters.
 constexpr int NoteLength = 3;
 
@@ -76,10 +80,6 @@ void notify(QWidget* parent, const QString& text) {
     platform::services().messages->notify(parent, text, platform::MessageIcon::Information);
 }
 
-void notify(QWidget* parent, const char* text) {
-    notify(parent, QString::fromUtf8(text));
-}
-
 } // namespace
 
 PlaceFinder::PlaceFinder(QWidget* window, const InputControls& inputs)
@@ -100,12 +100,13 @@ void PlaceFinder::createControls(QWidget* window) {
     // A compact button: the date row must not widen the window beyond what it needs for
     // its other rows.
     cmdNow = new QToolButton(window);
-    cmdNow->setText(QStringLiteral("&Now"));
+    uiText::set(cmdNow, "text", {"PlaceFinder", QT_TR_NOOP("&Now")});
     cmdNow->setToolButtonStyle(Qt::ToolButtonTextOnly);
     cmdNow->setFocusPolicy(Qt::StrongFocus);
     cmdNow->setObjectName(QStringLiteral("cmdNow"));
-    cmdNow->setAccessibleName(QStringLiteral("Now"));
-    cmdNow->setToolTip(QStringLiteral("Fill the date and time with the present moment"));
+    uiText::set(cmdNow, "accessibleName", {"PlaceFinder", QT_TR_NOOP("Now")});
+    uiText::set(cmdNow, "toolTip",
+                {"PlaceFinder", QT_TR_NOOP("Fill the date and time with the present moment")});
     placeAfter(in_.cboYear, cmdNow);
 
     placeTabOrder();
@@ -177,7 +178,7 @@ void PlaceFinder::txtMCity_GotFocus() {
     listState_ = list_ ? ListState::Read : ListState::Unreadable;
     if (!list_) {
         // Told once, after the focus has settled; the lookup button's web search stays.
-        QTimer::singleShot(0, this, [this] { notify(window_, UnreadableListNotice); });
+        QTimer::singleShot(0, this, [this] { notify(window_, tr(UnreadableListNotice)); });
         return;
     }
     // The suggestions' list is made here too, not with the window.
@@ -187,7 +188,7 @@ void PlaceFinder::txtMCity_GotFocus() {
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(10);
     completer_->popup()->setObjectName(QStringLiteral("lstPlaces"));
-    completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+    uiText::set(completer_->popup(), "accessibleName", {"PlaceFinder", QT_TR_NOOP("Places")});
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceFinder::suggestion_Click);
 }
@@ -246,7 +247,7 @@ void PlaceFinder::suggestion_Click(const QModelIndex& index) {
     if (!zone.isValid()) {
         chosen_ = ChosenPlace{place.name, place.zone, place.longitudeMinutes, false};
         emptyZone();
-        notify(window_, QString::fromUtf8(UnknownZoneNotice).arg(QString::fromLatin1(place.zone)));
+        notify(window_, tr(UnknownZoneNotice).arg(QString::fromLatin1(place.zone)));
         return;
     }
     // The place takes charge of the zone even on an impossible date: the zone is written
@@ -261,8 +262,7 @@ void PlaceFinder::suggestion_Click(const QModelIndex& index) {
 
 void PlaceFinder::cmdNow_Click() {
     if (chosen_ && !QTimeZone(chosen_->zoneId).isValid()) {
-        notify(window_,
-               QString::fromUtf8(UnknownZoneNotice).arg(QString::fromLatin1(chosen_->zoneId)));
+        notify(window_, tr(UnknownZoneNotice).arg(QString::fromLatin1(chosen_->zoneId)));
         return;
     }
     const QTimeZone zone = chosen_ ? QTimeZone(chosen_->zoneId) : localZone_();
@@ -345,7 +345,7 @@ bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offs
         releaseZone();
         if (announce) {
             emptyZone();
-            notify(window_, UnwritableZoneNotice);
+            notify(window_, tr(UnwritableZoneNotice));
         }
         return false;
     }
@@ -437,7 +437,7 @@ void PlaceFinder::emptyZone() {
 }
 
 void PlaceFinder::showPlaceNote(bool show) {
-    const QString note = show ? QString::fromUtf8(NoPlaceNote) : QString();
+    const QString note = show ? tr(NoPlaceNote) : QString();
     if (in_.lblPlaceNote->text() == note) {
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "engine/modEphemeris.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -19,10 +20,15 @@ namespace {
 
 constexpr int MinutesPerHour = 60;
 
-const QString CautionText = QStringLiteral(
+const char* const CautionText = QT_TRANSLATE_NOOP(
+    "ReadingDetails",
     "Close to a boundary: a few minutes' difference in the time of loss gives the other reading.");
-const QString NoChangeText =
-    QStringLiteral("The Moon stays in this nakshatra from two hours before to two hours after.");
+const char* const NoChangeText = QT_TRANSLATE_NOOP(
+    "ReadingDetails", "The Moon stays in this nakshatra from two hours before to two hours after.");
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("ReadingDetails", text);
+}
 
 // The civil date `days` after the reading's date (days past a month's end run on).
 QDate dateAfter(const ReadingInput& reading, int days) {
@@ -30,9 +36,9 @@ QDate dateAfter(const ReadingInput& reading, int days) {
 }
 
 QString onDate(const QDate& date, const QLocale& locale) {
-    return QStringLiteral(" on ") +
-           modNakshatraInformation::DateLine(date.month(), date.day(), date.year(), locale)
-               .value_or(QString());
+    return QCoreApplication::translate("ReadingDetails", " on %1")
+        .arg(modNakshatraInformation::DateLine(date.month(), date.day(), date.year(), locale)
+                 .value_or(QString()));
 }
 
 } // namespace
@@ -43,10 +49,11 @@ QString ClockText(int hour, int minute) {
 }
 
 QString PositionLine(const modEphemeris::MoonPosition& position) {
-    return QStringLiteral("Moon at %1°%2′ sidereal: %3, quarter %4.")
+    return QCoreApplication::translate("ReadingDetails", "Moon at %1°%2′ sidereal: %3, quarter %4.")
         .arg(position.arcminutes / MinutesPerHour)
         .arg(position.arcminutes % MinutesPerHour, 2, 10, QLatin1Char('0'))
-        .arg(toQString(modEphemeris::NakshatraNames[static_cast<std::size_t>(position.index)]))
+        .arg(modNakshatraInformation::Shown(
+            modEphemeris::NakshatraNames[static_cast<std::size_t>(position.index)]))
         .arg(position.quarter);
 }
 
@@ -57,18 +64,21 @@ QString ChangeLine(const modEphemeris::NakshatraChange& change, const ReadingInp
     QString fewWords;
     for (const auto& verdict : modNakshatraInformation::GroupVerdictTable) {
         if (verdict.group == row.group) {
-            fewWords = toQString(verdict.fewWords);
+            fewWords = modNakshatraInformation::Shown(verdict.fewWords);
         }
     }
     const ReadingInput& at = change.reading;
-    QString when = ClockText(at.hour, at.minute) + QStringLiteral(" local time");
+    QString when = QCoreApplication::translate("ReadingDetails", "%1 local time")
+                       .arg(ClockText(at.hour, at.minute));
     if (at.day != entered.day) {
         when += onDate(dateAfter(entered, at.day - entered.day), locale);
     }
-    const QString text = change.minutes > 0
-                             ? QStringLiteral("From %1 the Moon is in %2, %3: %4.")
-                             : QStringLiteral("Until %1 the Moon was in %2, %3: %4.");
-    return text.arg(when, toQString(row.name), toQString(row.group), fewWords);
+    const QString text =
+        change.minutes > 0
+            ? QCoreApplication::translate("ReadingDetails", "From %1 the Moon is in %2, %3: %4.")
+            : QCoreApplication::translate("ReadingDetails", "Until %1 the Moon was in %2, %3: %4.");
+    return text.arg(when, modNakshatraInformation::Shown(row.name),
+                    modNakshatraInformation::Shown(row.group), fewWords);
 }
 
 Details DetailsOf(const ReadingInput& reading, const QLocale& locale) {
@@ -82,12 +92,12 @@ Details DetailsOf(const ReadingInput& reading, const QLocale& locale) {
     const std::optional<modEphemeris::NakshatraChange> change =
         modEphemeris::NearestChange(reading);
     if (!change) {
-        details.change = NoChangeText;
+        details.change = translated(NoChangeText);
         return details;
     }
     details.change = ChangeLine(*change, reading, locale);
     if (std::abs(change->minutes) <= CautionMinutes) {
-        details.caution = CautionText;
+        details.caution = translated(CautionText);
     }
     return details;
 }

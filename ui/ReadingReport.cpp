@@ -1,15 +1,18 @@
 #include "ReadingReport.h"
 
+#include "Language.h"
 #include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ResultTexts.h"
 #include "ZoneCheck.h"
+#include "modNakshatraInformation.h"
 
 #include "ProgramInfo.h"
 #include "engine/modEphemeris.h"
 #include "platform/WholeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -22,11 +25,20 @@
 #include <QStringList>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace ReadingReport {
 
 namespace {
 
-const QString Title = QString::fromUtf8(ProgramInfo::Name) + QStringLiteral(" reading");
+QString title() {
+    return QCoreApplication::translate("ReadingReport", "%1 reading")
+        .arg(QString::fromUtf8(ProgramInfo::Name));
+}
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("ReadingReport", text);
+}
 
 // The picture's own size on paper, in inches (150 × 244 pixels at 96 per inch).
 constexpr double PictureWidthInches = 150.0 / 96;
@@ -40,7 +52,17 @@ constexpr int PdfDotsPerInch = 300;
 constexpr double PdfMarginMillimetres = 20;
 
 QString caption(std::size_t outputIndex) {
-    return QString::fromLatin1(ResultTexts::Captions[outputIndex]);
+    return QCoreApplication::translate("frmMain", ResultTexts::Captions[outputIndex]);
+}
+
+// Shaping can be left off for text in Latin letters only; any other script (Devanagari's
+// conjuncts and vowel signs) needs it to be readable at all.
+bool needsShaping(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const QChar::Script script = c.script();
+        return script != QChar::Script_Latin && script != QChar::Script_Common &&
+               script != QChar::Script_Inherited;
+    });
 }
 
 QString degreesText(int degrees, int minutes, const QString& side) {
@@ -50,8 +72,7 @@ QString degreesText(int degrees, int minutes, const QString& side) {
 int pictureNumberOf(const QString& name) {
     const auto& table = modNakshatraInformation::NakshatraGroupTable;
     for (std::size_t row = 0; row < table.size(); ++row) {
-        if (QString::fromUtf8(table[row].name.data(),
-                              static_cast<qsizetype>(table[row].name.size())) == name) {
+        if (modNakshatraInformation::Shown(table[row].name) == name) {
             return static_cast<int>(row) + 1;
         }
     }
@@ -107,7 +128,10 @@ double layOut(QPainter& painter, const QRect& page, const Report& report, const 
     textFont.setBold(false);
 
     double y = page.top();
-    const auto block = [&](const QFont& font, const QString& text, double width) {
+    const auto block = [&](QFont font, const QString& text, double width) {
+        if (needsShaping(text)) {
+            font.setStyleStrategy(QFont::PreferDefault);
+        }
         painter.setFont(font);
         const QRectF area(page.left(), y, width, page.height());
         const QRectF used = painter.boundingRect(area, Qt::TextWordWrap, text);
@@ -116,7 +140,7 @@ double layOut(QPainter& painter, const QRect& page, const Report& report, const 
         }
         y += used.height();
     };
-    block(titleFont, Title, textWidth);
+    block(titleFont, title(), textWidth);
     y += gap;
     for (const Item& item : report.items) {
         // Beside the picture the lines are narrower; below it they take the page's width.
@@ -146,12 +170,13 @@ QString zoneText(const ReadingInput& reading) {
     const modEphemeris::TimeBase time = modEphemeris::ComputeTimeBase(standard);
     QString text = ReadingDetails::ClockText(reading.zoneHours, reading.zoneMinutes);
     if (time.localHours > time.universalHours) {
-        text += QStringLiteral(" ahead of universal time");
+        text = QCoreApplication::translate("ReadingMoment", "%1 ahead of universal time").arg(text);
     } else if (time.localHours < time.universalHours) {
-        text += QStringLiteral(" behind universal time");
+        text = QCoreApplication::translate("ReadingMoment", "%1 behind universal time").arg(text);
     }
-    return text + (reading.daylightSaving ? QStringLiteral(", daylight saving")
-                                          : QStringLiteral(", no daylight saving"));
+    return reading.daylightSaving
+               ? QCoreApplication::translate("ReadingReport", "%1, daylight saving").arg(text)
+               : QCoreApplication::translate("ReadingReport", "%1, no daylight saving").arg(text);
 }
 
 } // namespace
@@ -168,21 +193,26 @@ Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
     const QString zone = zoneText(reading);
     const QString coordinates =
         degreesText(place.longitudeDegrees, place.longitudeMinutes,
-                    place.east ? QStringLiteral("East") : QStringLiteral("West")) +
+                    place.east ? QCoreApplication::translate("frmMain", "East")
+                               : QCoreApplication::translate("frmMain", "West")) +
         QStringLiteral(", ") +
         degreesText(place.latitudeDegrees, place.latitudeMinutes,
-                    place.south ? QStringLiteral("South") : QStringLiteral("North"));
+                    place.south ? QCoreApplication::translate("frmMain", "South")
+                                : QCoreApplication::translate("frmMain", "North"));
 
     Report report;
     report.items = {
-        {QStringLiteral("Name"), QString::fromStdString(reading.name), TypedTextLines},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Name")),
+         QString::fromStdString(reading.name), TypedTextLines},
         {caption(4), shown[4]},
-        {QStringLiteral("Moment"), ReadingMoment::MomentLine(reading, locale)},
-        {QStringLiteral("Place"),
-         placeParts.isEmpty() ? QStringLiteral("not given") : placeParts.join(QStringLiteral(", ")),
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Moment")),
+         ReadingMoment::MomentLine(reading, locale)},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Place")),
+         placeParts.isEmpty() ? translated(QT_TRANSLATE_NOOP("ReadingReport", "not given"))
+                              : placeParts.join(QStringLiteral(", ")),
          TypedTextLines},
-        {QStringLiteral("Longitude and latitude"), coordinates},
-        {QStringLiteral("Time zone"), zone},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Longitude and latitude")), coordinates},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Time zone")), zone},
         {caption(0), shown[0]},
         {caption(1), shown[1]},
         {caption(2), shown[2]},
@@ -190,12 +220,14 @@ Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
     };
     // The zone check's warning stands right under the zone it is about.
     if (const QString warning = ZoneCheck::ZoneWarning(reading, place); !warning.isEmpty()) {
-        report.items.insert(report.items.begin() + 6, {QStringLiteral("Zone check"), warning});
+        report.items.insert(
+            report.items.begin() + 6,
+            {translated(QT_TRANSLATE_NOOP("ReadingReport", "Zone check")), warning});
     }
     const std::pair<QString, QString> extras[] = {
-        {QStringLiteral("Position"), details.position},
-        {QStringLiteral("Nearest change"), details.change},
-        {QStringLiteral("Caution"), details.caution},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Position")), details.position},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Nearest change")), details.change},
+        {translated(QT_TRANSLATE_NOOP("ReadingReport", "Caution")), details.caution},
     };
     for (const auto& [title, text] : extras) {
         if (!text.isEmpty()) {
@@ -203,15 +235,18 @@ Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
         }
     }
     report.pictureNumber = pictureNumberOf(shown[0]);
+    report.reading = reading;
+    report.place = place;
+    report.language = Language::Current();
     return report;
 }
 
 QString ReportTitle() {
-    return Title;
+    return title();
 }
 
 QString SummaryText(const Report& report) {
-    QString text = Title + QLatin1Char('\n');
+    QString text = title() + QLatin1Char('\n');
     for (const Item& item : report.items) {
         text += item.caption + QStringLiteral(": ") + item.text + QLatin1Char('\n');
     }
@@ -241,21 +276,23 @@ QString WriteReportPdf(const QString& path, const Report& report, const QPixmap&
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfDotsPerInch);
-        writer.setTitle(Title);
-        writer.setCreator(Title);
-        writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
-                                         ? QPageSize::Letter
-                                         : QPageSize::A4));
+        writer.setTitle(title());
+        writer.setCreator(title());
+        writer.setPageSize(QPageSize(
+            QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                               : QPageSize::A4));
         writer.setPageMargins(QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
                                         PdfMarginMillimetres, PdfMarginMillimetres),
                               QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer)) {
-            return QStringLiteral("the document could not be drawn");
+            return translated(
+                QT_TRANSLATE_NOOP("ReadingReport", "the document could not be drawn"));
         }
         PaintReport(painter, QRect(0, 0, writer.width(), writer.height()), report, picture);
         if (!painter.end()) {
-            return QStringLiteral("the document could not be drawn");
+            return translated(
+                QT_TRANSLATE_NOOP("ReadingReport", "the document could not be drawn"));
         }
     }
     return platform::writeWholeFile(path, document);

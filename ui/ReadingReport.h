@@ -34,6 +34,10 @@ inline constexpr int TypedTextLines = 3;
 struct Report {
     std::vector<Item> items;
     int pictureNumber = 0; // image number 1 to 27 of the nakshatra shown; 0 for none
+    // What it was made from, so that it can be made again in another language.
+    ReadingInput reading;
+    PlaceRecord place;
+    QString language; // the code of the language it is written in
 };
 
 // The report of a reading: name, date, moment with universal time, place and coordinates

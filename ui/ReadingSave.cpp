@@ -3,6 +3,7 @@
 #include "aids/Scrambler.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace ReadingSave {
@@ -107,8 +108,9 @@ QString WithExtension(const QString& path, const QStringList& extensions) {
 
 QString LossQuestion(const std::vector<SavedReading::LineLoss>& losses,
                      const std::array<QString, SavedReading::LineCount>& boxNames) {
-    QString text = QStringLiteral("A saved reading cannot hold all of this reading. "
-                                  "Saving leaves out:");
+    QString text = QCoreApplication::translate("ReadingSave",
+                                               "A saved reading cannot hold all of this reading. "
+                                               "Saving leaves out:");
     const QLocale c = QLocale::c();
     for (const SavedReading::LineLoss& loss : losses) {
         QStringList parts;
@@ -119,17 +121,19 @@ QString LossQuestion(const std::vector<SavedReading::LineLoss>& losses,
                 quoted << QLatin1Char('"') + loss.characters.mid(i, length) + QLatin1Char('"');
                 i += length - 1;
             }
-            parts << QStringLiteral("the characters ") + quoted.join(QStringLiteral(", "));
+            parts << QCoreApplication::translate("ReadingSave", "the characters %1")
+                         .arg(quoted.join(QStringLiteral(", ")));
         }
         if (loss.beyondLimit > 0) {
-            parts << QStringLiteral("the last ") + c.toString(loss.beyondLimit) +
-                         QStringLiteral(" characters (at most ") +
-                         c.toString(Scrambler::LongestText) + QStringLiteral(" are kept)");
+            parts << QCoreApplication::translate("ReadingSave",
+                                                 "the last %1 characters (at most %2 are kept)")
+                         .arg(c.toString(loss.beyondLimit), c.toString(Scrambler::LongestText));
         }
         text += QLatin1Char('\n') + boxNames[static_cast<std::size_t>(loss.line)] +
-                QStringLiteral(": ") + parts.join(QStringLiteral(" and "));
+                QStringLiteral(": ") +
+                parts.join(QCoreApplication::translate("ReadingSave", " and "));
     }
-    return text + QStringLiteral("\nSave the reading without them?");
+    return text + QCoreApplication::translate("ReadingSave", "\nSave the reading without them?");
 }
 
 } // namespace ReadingSave

@@ -4,6 +4,7 @@
 #include "aids/ZoneResolver.h"
 #include "engine/modEphemeris.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 #include <cmath>
@@ -59,7 +60,8 @@ QString ZoneWarning(const ReadingInput& reading, const PlaceRecord& place) {
     if (clockMinutes == read) {
         return {};
     }
-    return QStringLiteral("The zone read, %1, is not the clock of %2 on that day: %3 (%4).")
+    return QCoreApplication::translate(
+               "ZoneCheck", "The zone read, %1, is not the clock of %2 on that day: %3 (%4).")
         .arg(UtcText(read), place.chosenName, UtcText(clockMinutes),
              QString::fromLatin1(place.zoneId));
 }

@@ -1,11 +1,15 @@
 #include "frmMain.h"
 
 #include "ClickableLabel.h"
+#include "NakshatraTables.h"
 #include "PlaceFinder.h"
+#include "ProgramTexts.h"
 #include "ResultTexts.h"
+#include "modNakshatraInformation.h"
 
 #include "ProgramInfo.h"
 #include "platform/Named.h"
+#include "platform/UiText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,9 +26,13 @@
 
 namespace {
 
-const char* const MonthNames[12] = {"January",   "February", "March",    "April",
-                                    "May",       "June",     "July",     "August",
-                                    "September", "October",  "November", "December"};
+const char* const MonthNames[12] = {
+    QT_TRANSLATE_NOOP("frmMain", "January"),   QT_TRANSLATE_NOOP("frmMain", "February"),
+    QT_TRANSLATE_NOOP("frmMain", "March"),     QT_TRANSLATE_NOOP("frmMain", "April"),
+    QT_TRANSLATE_NOOP("frmMain", "May"),       QT_TRANSLATE_NOOP("frmMain", "June"),
+    QT_TRANSLATE_NOOP("frmMain", "July"),      QT_TRANSLATE_NOOP("frmMain", "August"),
+    QT_TRANSLATE_NOOP("frmMain", "September"), QT_TRANSLATE_NOOP("frmMain", "October"),
+    QT_TRANSLATE_NOOP("frmMain", "November"),  QT_TRANSLATE_NOOP("frmMain", "December")};
 
 } // namespace
 
@@ -49,7 +57,8 @@ void frmMain::createControls() {
     bannerLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bannerArea_);
 
-    Label11 = named(new QLabel(QLatin1String(ProgramInfo::Description)), "Label11");
+    Label11 = named(new QLabel, "Label11");
+    uiText::set(Label11, "text", ProgramTexts::Description);
     Label11->setWordWrap(true);
     layout->addWidget(Label11);
 
@@ -63,8 +72,9 @@ void frmMain::createControls() {
     offerLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(offerArea_);
 
-    cmdOpen = named(new QPushButton(QStringLiteral("&Open Previously Saved Reading")), "cmdOpen",
-                    QStringLiteral("Open Previously Saved Reading"));
+    cmdOpen =
+        named(new QPushButton, "cmdOpen", {"frmMain", QT_TR_NOOP("Open Previously Saved Reading")});
+    uiText::set(cmdOpen, "text", {"frmMain", QT_TR_NOOP("&Open Previously Saved Reading")});
     layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
@@ -76,8 +86,8 @@ QWidget* frmMain::createResultPanel() {
     fraResult = named(new QWidget, "fraResult");
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         const QString index = QString::number(i);
-        lblLabels[i] = named(new QLabel(QLatin1String(ResultTexts::Captions[i])),
-                             QStringLiteral("lblLabels") + index);
+        lblLabels[i] = named(new QLabel, QStringLiteral("lblLabels") + index);
+        uiText::set(lblLabels[i], "text", {"frmMain", ResultTexts::Captions[i]});
         QFont bold = lblLabels[i]->font();
         bold.setBold(true);
         lblLabels[i]->setFont(bold);
@@ -93,7 +103,7 @@ QWidget* frmMain::createResultPanel() {
     }
 
     // The moment read stands under the date line, in its style.
-    lblMoment = named(new QLabel, "lblMoment", QStringLiteral("Moment of loss"));
+    lblMoment = named(new QLabel, "lblMoment", {"frmMain", QT_TR_NOOP("Moment of loss")});
     lblMoment->setWordWrap(true);
     lblMoment->setTextFormat(Qt::PlainText);
     lblMoment->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -116,7 +126,8 @@ QWidget* frmMain::createResultPanel() {
     text->setColumnStretch(1, 1);
     text->setRowStretch(9, 1);
 
-    cmdBack = named(new QPushButton(QStringLiteral("&Back")), "cmdBack", QStringLiteral("Back"));
+    cmdBack = named(new QPushButton, "cmdBack", {"frmMain", QT_TR_NOOP("Back")});
+    uiText::set(cmdBack, "text", {"frmMain", QT_TR_NOOP("&Back")});
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdBack);
@@ -124,7 +135,8 @@ QWidget* frmMain::createResultPanel() {
     buttons->addStretch();
     text->addLayout(buttons, 10, 0, 1, 2);
 
-    imgNakshatra = named(new QLabel, "imgNakshatra", QStringLiteral("Picture of the nakshatra"));
+    imgNakshatra =
+        named(new QLabel, "imgNakshatra", {"frmMain", QT_TR_NOOP("Picture of the nakshatra")});
     imgNakshatra->setFixedSize(150, 244); // the pictures' own size
     imgNakshatra->setAlignment(Qt::AlignCenter);
 
@@ -187,7 +199,7 @@ void frmMain::fitHeightToWidth() {
 
 void frmMain::Form_Load() {
     for (const char* month : MonthNames) {
-        cboMonth->addItem(QLatin1String(month));
+        cboMonth->addItem(tr(month));
     }
     const auto addNumbers = [](QComboBox* list, int first, int last) {
         for (int n = first; n <= last; ++n) {
@@ -205,4 +217,35 @@ void frmMain::Form_Load() {
     optLat0->setChecked(true);
     optLong0->setChecked(true);
     panels->setCurrentWidget(fraMain);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// Every text of the window in the language now in force: the kept texts of the controls, the
+// month names, and the reading on the result panel with its details, picture and report.
+void frmMain::retranslate() {
+    uiText::retranslate(this);
+    for (int month = 0; month < cboMonth->count() && month < 12; ++month) {
+        cboMonth->setItemText(month, tr(MonthNames[month]));
+    }
+    showReadingAgain();
+}
+
+void frmMain::showReadingAgain() {
+    if (report_ && report_->pictureNumber > 0) {
+        const ReadingReport::Report shown = *report_;
+        const std::string_view name =
+            modNakshatraInformation::NakshatraGroupTable[static_cast<std::size_t>(
+                                                             shown.pictureNumber - 1)]
+                .name;
+        modNakshatraInformation::ShowNakshatraInformation(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), resultView(),
+            shown.reading);
+        showDetails(shown.reading, shown.place);
+    }
 }

@@ -102,6 +102,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
@@ -149,6 +150,12 @@ private:
     void showPanel(QWidget* panel, QWidget* defaultFocus);
     // Writes the details of the reading just calculated and captures its report.
     void showDetails();
+    // The same for `reading` made at `place`.
+    void showDetails(const ReadingInput& reading, const PlaceRecord& place);
+    // Sets the window's texts, and the reading shown, in the language in force.
+    void retranslate();
+    // Shows the reading of the report again, in the language in force.
+    void showReadingAgain();
     // Ctrl+C on the result panel: a selection in its texts, else the summary.
     void copyKey_Activated();
     // Escape on the result panel goes back, as Back does.

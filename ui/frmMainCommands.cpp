@@ -134,13 +134,13 @@ void frmMain::cmdBrowser_Click() {
     const struct {
         QLineEdit* box;
         const char* message;
-    } required[] = {{txtMCity, "Please Enter City"},
-                    {txtMState, "Please Enter State"},
-                    {txtMCountry, "Please Enter Country"}};
+    } required[] = {{txtMCity, QT_TR_NOOP("Please Enter City")},
+                    {txtMState, QT_TR_NOOP("Please Enter State")},
+                    {txtMCountry, QT_TR_NOOP("Please Enter Country")}};
     for (const auto& check : required) {
         if (check.box->text().isEmpty()) {
             runStep([&] {
-                platform::services().messages->notify(this, QLatin1String(check.message),
+                platform::services().messages->notify(this, tr(check.message),
                                                       platform::MessageIcon::Information);
             });
             check.box->setFocus(Qt::OtherFocusReason);
@@ -188,6 +188,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         return true; // dropped
     }
+    if (KeyAscii != *typed) {
+        // The handler changed the character (a Devanagari digit): the box types its own.
+        static_cast<QLineEdit*>(watched)->insert(QString(QChar(KeyAscii)));
+        event->accept();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -224,11 +230,12 @@ void frmMain::zoneBoxKeyPress(const QLineEdit& box, std::uint16_t& KeyAscii) {
 }
 
 void frmMain::numberBoxKeyPress(std::uint16_t& KeyAscii) {
+    KeyAscii = KeyCodes::StoredDigit(KeyAscii);
     if (KeyCodes::IsNumberBoxCode(KeyAscii)) {
         return;
     }
     runStep([&] {
-        platform::services().messages->notify(this, QStringLiteral("Only Numbers Are Accepted"),
+        platform::services().messages->notify(this, tr("Only Numbers Are Accepted"),
                                               platform::MessageIcon::Stop);
     });
     KeyAscii = 0;

@@ -8,6 +8,7 @@
 #include "aids/NumberText.h"
 
 #include "platform/Named.h"
+#include "platform/UiText.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -27,22 +28,28 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
 constexpr int MinutesPerDegree = 60;
 
-QComboBox* pickOnlyList(const QString& objectName, const QString& accessibleName) {
-    auto* list = named(new QComboBox, objectName, accessibleName);
+// Texts of the input panel, in the main window's context.
+uiText::Source text(const char* source) {
+    return {"frmMain", source};
+}
+
+QComboBox* pickOnlyList(const QString& objectName, const char* accessibleName) {
+    auto* list = named(new QComboBox, objectName, text(accessibleName));
     list->setEditable(false);
     // The open list is what a screen reader meets while the user picks.
-    list->view()->setAccessibleName(accessibleName);
+    uiText::set(list->view(), "accessibleName", text(accessibleName));
     return list;
 }
 
 // A number box: digits only through the key filter, and no input method that could
 // compose other characters past it.
-QLineEdit* numberBox(const QString& objectName, const QString& accessibleName) {
+QLineEdit* numberBox(const QString& objectName, uiText::Source accessibleName) {
     auto* box = named(new QLineEdit, objectName, accessibleName);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setInputMethodHints(Qt::ImhDigitsOnly);
@@ -78,8 +85,9 @@ QPixmap moonPicture(int size, qreal pixelRatio) {
     return picture;
 }
 
-QLabel* caption(const QString& text, QWidget* buddy, const QString& objectName) {
-    auto* label = named(new QLabel(text), objectName);
+QLabel* caption(const char* source, QWidget* buddy, const QString& objectName) {
+    auto* label = named(new QLabel, objectName);
+    uiText::set(label, "text", text(source));
     label->setBuddy(buddy);
     return label;
 }
@@ -104,13 +112,31 @@ struct PlaceFrameNames {
     const char* second;
     const char* firstText;
     const char* secondText;
+    const char* degreesName; // the boxes' accessible names
+    const char* minutesName;
 };
 
 // Latitude stands left of longitude.
-constexpr PlaceFrameNames LatitudeFrame{"fraLatitude", "Latitude", "txtLatD", "txtLatM",
-                                        "optLat0",     "optLat1",  "North",   "South"};
-constexpr PlaceFrameNames LongitudeFrame{"fraLongitude", "Longitude", "txtLonD", "txtLonM",
-                                         "optLong0",     "optLong1",  "East",    "West"};
+constexpr PlaceFrameNames LatitudeFrame{"fraLatitude",
+                                        QT_TRANSLATE_NOOP("frmMain", "Latitude"),
+                                        "txtLatD",
+                                        "txtLatM",
+                                        "optLat0",
+                                        "optLat1",
+                                        QT_TRANSLATE_NOOP("frmMain", "North"),
+                                        QT_TRANSLATE_NOOP("frmMain", "South"),
+                                        QT_TRANSLATE_NOOP("frmMain", "Latitude degrees"),
+                                        QT_TRANSLATE_NOOP("frmMain", "Latitude minutes")};
+constexpr PlaceFrameNames LongitudeFrame{"fraLongitude",
+                                         QT_TRANSLATE_NOOP("frmMain", "Longitude"),
+                                         "txtLonD",
+                                         "txtLonM",
+                                         "optLong0",
+                                         "optLong1",
+                                         QT_TRANSLATE_NOOP("frmMain", "East"),
+                                         QT_TRANSLATE_NOOP("frmMain", "West"),
+                                         QT_TRANSLATE_NOOP("frmMain", "Longitude degrees"),
+                                         QT_TRANSLATE_NOOP("frmMain", "Longitude minutes")};
 
 struct PlaceFrame {
     QGroupBox* frame;
@@ -122,24 +148,24 @@ struct PlaceFrame {
 
 // A frame with the degree and minute boxes and one exclusive pair of options.
 PlaceFrame placeFrame(const PlaceFrameNames& names) {
-    const QString title = QString::fromLatin1(names.title);
-    const QString firstText = QString::fromLatin1(names.firstText);
-    const QString secondText = QString::fromLatin1(names.secondText);
     PlaceFrame built{};
-    built.frame = named(new QGroupBox(title), names.frame);
-    built.degrees = numberBox(names.degrees, title + QStringLiteral(" degrees"));
-    built.minutes = numberBox(names.minutes, title + QStringLiteral(" minutes"));
-    built.first = named(new QRadioButton(firstText), names.first, firstText);
-    built.second = named(new QRadioButton(secondText), names.second, secondText);
+    built.frame = named(new QGroupBox, names.frame);
+    uiText::set(built.frame, "title", text(names.title));
+    built.degrees = numberBox(names.degrees, text(names.degreesName));
+    built.minutes = numberBox(names.minutes, text(names.minutesName));
+    built.first = named(new QRadioButton, names.first, text(names.firstText));
+    uiText::set(built.first, "text", text(names.firstText));
+    built.second = named(new QRadioButton, names.second, text(names.secondText));
+    uiText::set(built.second, "text", text(names.secondText));
     auto* pair = new QButtonGroup(built.frame);
     pair->addButton(built.first, 0);
     pair->addButton(built.second, 1);
     auto* frameGrid = new QGridLayout(built.frame);
-    frameGrid->addWidget(caption(QStringLiteral("Deg"), built.degrees,
+    frameGrid->addWidget(caption(QT_TRANSLATE_NOOP("frmMain", "Deg"), built.degrees,
                                  built.degrees->objectName() + QStringLiteral("Caption")),
                          0, 0);
     frameGrid->addWidget(built.degrees, 0, 1);
-    frameGrid->addWidget(caption(QStringLiteral("Min"), built.minutes,
+    frameGrid->addWidget(caption(QT_TRANSLATE_NOOP("frmMain", "Min"), built.minutes,
                                  built.minutes->objectName() + QStringLiteral("Caption")),
                          0, 2);
     frameGrid->addWidget(built.minutes, 0, 3);
@@ -191,26 +217,29 @@ void frmMain::zone_Change() {
 }
 
 QGroupBox* frmMain::createInputPanel() {
-    fraMain =
-        named(new QGroupBox(QStringLiteral("Details Of Day On Which Object Was Lost")), "fraMain");
+    fraMain = named(new QGroupBox, "fraMain");
+    uiText::set(fraMain, "title", text(QT_TR_NOOP("Details Of Day On Which Object Was Lost")));
     auto* grid = new QGridLayout(fraMain);
 
-    txtName = named(new QLineEdit, "txtName", QStringLiteral("Name"));
-    grid->addWidget(caption(QStringLiteral("Name"), txtName, "lblName"), 0, 0);
+    txtName = named(new QLineEdit, "txtName", text(QT_TR_NOOP("Name")));
+    grid->addWidget(caption(QT_TR_NOOP("Name"), txtName, "lblName"), 0, 0);
     grid->addWidget(txtName, 0, 1);
     addDateRow(*grid, 1);
     addTimeRow(*grid, 2);
     // The lists after the first of each row have no caption of their own on the screen.
     // Linux screen readers name a list by the label that names it as its buddy (and would
     // read its current entry otherwise), so each gets an unseen one with its name.
-    for (QComboBox* list : {cboDate, cboYear, cboMM, cboSS}) {
-        auto* unseen =
-            caption(list->accessibleName(), list, list->objectName() + QStringLiteral("Caption"));
+    const std::pair<QComboBox*, const char*> unnamed[] = {{cboDate, QT_TR_NOOP("Day")},
+                                                          {cboYear, QT_TR_NOOP("Year")},
+                                                          {cboMM, QT_TR_NOOP("Minute")},
+                                                          {cboSS, QT_TR_NOOP("Second")}};
+    for (const auto& [list, name] : unnamed) {
+        auto* unseen = caption(name, list, list->objectName() + QStringLiteral("Caption"));
         unseen->setParent(fraMain);
         unseen->hide();
     }
     QFrame* zone = createZoneFrame();
-    grid->addWidget(caption(QStringLiteral("Time Zone"), txtZoneHour, "lblTimeZone"), 3, 0);
+    grid->addWidget(caption(QT_TR_NOOP("Time Zone"), txtZoneHour, "lblTimeZone"), 3, 0);
     grid->addWidget(zone, 3, 1);
     addPlaceRows(*grid, 4);
     addCommandRows(*grid, 8);
@@ -223,37 +252,40 @@ QGroupBox* frmMain::createInputPanel() {
 }
 
 void frmMain::addDateRow(QGridLayout& grid, int row) {
-    cboMonth = pickOnlyList("cboMonth", QStringLiteral("Month"));
-    cboDate = pickOnlyList("cboDate", QStringLiteral("Day"));
-    cboYear = pickOnlyList("cboYear", QStringLiteral("Year"));
-    grid.addWidget(caption(QStringLiteral("Date"), cboMonth, "lblDate"), row, 0);
+    cboMonth = pickOnlyList("cboMonth", QT_TR_NOOP("Month"));
+    cboDate = pickOnlyList("cboDate", QT_TR_NOOP("Day"));
+    cboYear = pickOnlyList("cboYear", QT_TR_NOOP("Year"));
+    grid.addWidget(caption(QT_TR_NOOP("Date"), cboMonth, "lblDate"), row, 0);
     grid.addLayout(rowOf({cboMonth, cboDate, cboYear}), row, 1);
 }
 
 void frmMain::addTimeRow(QGridLayout& grid, int row) {
-    cboHH = pickOnlyList("cboHH", QStringLiteral("Hour"));
-    cboMM = pickOnlyList("cboMM", QStringLiteral("Minute"));
-    cboSS = pickOnlyList("cboSS", QStringLiteral("Second"));
-    auto* hint = named(new QLabel(QStringLiteral("HH:MM:SS")), "lblTimeHint");
-    grid.addWidget(caption(QStringLiteral("Time"), cboHH, "lblTime"), row, 0);
+    cboHH = pickOnlyList("cboHH", QT_TR_NOOP("Hour"));
+    cboMM = pickOnlyList("cboMM", QT_TR_NOOP("Minute"));
+    cboSS = pickOnlyList("cboSS", QT_TR_NOOP("Second"));
+    auto* hint = named(new QLabel, "lblTimeHint");
+    uiText::set(hint, "text", text(QT_TR_NOOP("HH:MM:SS")));
+    grid.addWidget(caption(QT_TR_NOOP("Time"), cboHH, "lblTime"), row, 0);
     grid.addLayout(rowOf({cboHH, cboMM, cboSS, hint}), row, 1);
 }
 
 QFrame* frmMain::createZoneFrame() {
     fraZone = named(new QFrame, "fraZone");
-    txtZoneHour = numberBox("txtZoneHour", QStringLiteral("Time zone hours"));
-    txtZoneMinute = numberBox("txtZoneMinute", QStringLiteral("Time zone minutes"));
-    chkDST = named(new QCheckBox(QStringLiteral("DST")), "chkDST",
-                   QStringLiteral("Daylight saving time in force"));
-    lblTZHelp = named(new ClickableLabel(QStringLiteral("TZ Help")), "lblTZHelp",
-                      QStringLiteral("Time zone help"));
-    lblTZHelp->setToolTip(QStringLiteral("Pick the time zone from a list"));
+    txtZoneHour = numberBox("txtZoneHour", text(QT_TR_NOOP("Time zone hours")));
+    txtZoneMinute = numberBox("txtZoneMinute", text(QT_TR_NOOP("Time zone minutes")));
+    chkDST = named(new QCheckBox, "chkDST", text(QT_TR_NOOP("Daylight saving time in force")));
+    uiText::set(chkDST, "text", text(QT_TR_NOOP("DST")));
+    lblTZHelp =
+        named(new ClickableLabel(QString()), "lblTZHelp", text(QT_TR_NOOP("Time zone help")));
+    uiText::set(lblTZHelp, "text", text(QT_TR_NOOP("TZ Help")));
+    uiText::set(lblTZHelp, "toolTip", text(QT_TR_NOOP("Pick the time zone from a list")));
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::lblTZHelp_Click);
-    lblZoneUtc = named(new QLabel, "lblZoneUtc", QStringLiteral("Zone in universal time"));
+    lblZoneUtc = named(new QLabel, "lblZoneUtc", text(QT_TR_NOOP("Zone in universal time")));
     lblZoneUtc->setTextFormat(Qt::PlainText);
     // The zone name stands under the zone boxes, shown only with a name: the row beside them
     // has no room for it. A long name is elided and never widens the window.
-    lblZoneName = named(new QLabel, "lblZoneName", QStringLiteral("Time zone of the chosen place"));
+    lblZoneName =
+        named(new QLabel, "lblZoneName", text(QT_TR_NOOP("Time zone of the chosen place")));
     lblZoneName->setTextFormat(Qt::PlainText);
     lblZoneName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblZoneName->hide();
@@ -298,29 +330,29 @@ void frmMain::addPlaceRows(QGridLayout& grid, int firstRow) {
     placeRow->addWidget(longitude.frame);
     grid.addLayout(placeRow, firstRow, 0, 1, 3);
 
-    txtMCity = named(new QLineEdit, "txtMCity", QStringLiteral("City"));
-    txtMState = named(new QLineEdit, "txtMState", QStringLiteral("State"));
-    txtMCountry = named(new QLineEdit, "txtMCountry", QStringLiteral("Country"));
-    lblPlaceNote = named(new QLabel, "lblPlaceNote", QStringLiteral("Note on the place"));
+    txtMCity = named(new QLineEdit, "txtMCity", text(QT_TR_NOOP("City")));
+    txtMState = named(new QLineEdit, "txtMState", text(QT_TR_NOOP("State")));
+    txtMCountry = named(new QLineEdit, "txtMCountry", text(QT_TR_NOOP("Country")));
+    lblPlaceNote = named(new QLabel, "lblPlaceNote", text(QT_TR_NOOP("Note on the place")));
     lblPlaceNote->setTextFormat(Qt::PlainText);
     lblPlaceNote->hide();
     auto* city = new QVBoxLayout;
     city->addWidget(txtMCity);
     city->addWidget(lblPlaceNote);
-    grid.addWidget(caption(QStringLiteral("City"), txtMCity, "lblCity"), firstRow + 1, 0,
-                   Qt::AlignTop);
+    grid.addWidget(caption(QT_TR_NOOP("City"), txtMCity, "lblCity"), firstRow + 1, 0, Qt::AlignTop);
     grid.addLayout(city, firstRow + 1, 1, 1, 2);
-    grid.addWidget(caption(QStringLiteral("State"), txtMState, "lblState"), firstRow + 2, 0);
+    grid.addWidget(caption(QT_TR_NOOP("State"), txtMState, "lblState"), firstRow + 2, 0);
     grid.addWidget(txtMState, firstRow + 2, 1, 1, 2);
-    grid.addWidget(caption(QStringLiteral("Country"), txtMCountry, "lblCountry"), firstRow + 3, 0);
+    grid.addWidget(caption(QT_TR_NOOP("Country"), txtMCountry, "lblCountry"), firstRow + 3, 0);
     grid.addWidget(txtMCountry, firstRow + 3, 1, 1, 2);
 }
 
 // The lookup and calculate buttons in two grid rows from firstRow, and the decoration in the
 // top right corner.
 void frmMain::addCommandRows(QGridLayout& grid, int firstRow) {
-    cmdBrowser = named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
-                       "cmdBrowser", QStringLiteral("Click Here To Find Latitude & Longitude"));
+    cmdBrowser = named(new QPushButton, "cmdBrowser",
+                       text(QT_TR_NOOP("Click Here To Find Latitude & Longitude")));
+    uiText::set(cmdBrowser, "text", text(QT_TR_NOOP("Click Here To Find Latitude && Longitude")));
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     grid.addWidget(cmdBrowser, firstRow, 0, 1, 2, Qt::AlignLeft);
 
@@ -329,8 +361,8 @@ void frmMain::addCommandRows(QGridLayout& grid, int firstRow) {
     decoration->setPixmap(moonPicture(decorationSize, decoration->devicePixelRatioF()));
     grid.addWidget(decoration, 0, 2, 4, 1, Qt::AlignTop | Qt::AlignRight);
 
-    cmdRashi = named(new QPushButton(QStringLiteral("&Get My Vantrel Reading")), "cmdRashi",
-                     QStringLiteral("Get My Vantrel Reading"));
+    cmdRashi = named(new QPushButton, "cmdRashi", text(QT_TR_NOOP("Get My Vantrel Reading")));
+    uiText::set(cmdRashi, "text", text(QT_TR_NOOP("&Get My Vantrel Reading")));
     connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
     grid.addWidget(cmdRashi, firstRow + 1, 0, 1, 2, Qt::AlignLeft);
 }

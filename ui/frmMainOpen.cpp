@@ -26,7 +26,7 @@ namespace {
 const QString ReadingSuffix = ReadingSave::ReadingExtension.mid(1);
 
 platform::OpenFileRequest savedReadingRequest() {
-    return {QStringLiteral("Select the source file"), ReadingSave::OpenFilters,
+    return {frmMain::tr("Select the source file"), ReadingSave::OpenFilters,
             ReadingSave::OpenPatterns, ReadingSave::ReadingFileExtension.mid(1)};
 }
 
@@ -77,7 +77,7 @@ void frmMain::openSavedReading(const QString& path, bool regularFileOnly) {
     }
     if (!path.endsWith(ReadingSuffix, Qt::CaseSensitive)) {
         runStep([this] {
-            platform::services().messages->notify(this, QStringLiteral("Please Check The File."),
+            platform::services().messages->notify(this, tr("Please Check The File."),
                                                   platform::MessageIcon::Stop);
         });
         return;
@@ -100,9 +100,9 @@ void frmMain::openSavedReading(const QString& path, bool regularFileOnly) {
     });
     if (!read) {
         runStep([&] {
-            platform::services().messages->notify(
-                this, QStringLiteral("There is no saved reading at ") + path + QLatin1Char('.'),
-                platform::MessageIcon::Information);
+            platform::services().messages->notify(this,
+                                                  tr("There is no saved reading at %1.").arg(path),
+                                                  platform::MessageIcon::Information);
         });
         return;
     }

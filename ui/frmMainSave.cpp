@@ -61,8 +61,7 @@ std::optional<QString> frmMain::chooseSavePath(platform::SaveFileRequest request
     }
     const QString replaced = platform::fileReplacedBy(path);
     if (!replaced.isEmpty() &&
-        !confirmed(this,
-                   replaced + QStringLiteral(" already exists.\nDo you want to replace it?"))) {
+        !confirmed(this, tr("%1 already exists.\nDo you want to replace it?").arg(replaced))) {
         return std::nullopt;
     }
     return path;
@@ -93,14 +92,14 @@ std::array<QString, 15> frmMain::savedLineBoxNames() const {
 void frmMain::mnuSave_Click() {
     const SavedReading::Record classic = savedRecord();
     const std::optional<QString> path =
-        chooseSavePath({QStringLiteral("Save Reading As"), ReadingSave::SaveFilters,
+        chooseSavePath({tr("Save Reading As"), ReadingSave::SaveFilters,
                         ReadingSave::ReadingFilePattern, ReadingSave::SuggestedFileName(classic)},
                        ReadingSave::SaveExtensions);
     if (!path) {
         return;
     }
 
-    QString failure = QStringLiteral("the file could not be written");
+    QString failure = tr("the file could not be written");
     if (ReadingSave::IsClassicReading(*path)) {
         const SavedReading::Lines lines = SavedReading::ToLines(classic);
         // Nothing is left out unasked.
@@ -117,8 +116,9 @@ void frmMain::mnuSave_Click() {
         runStep([&] {
             platform::services().messages->notify(
                 this,
-                QStringLiteral("The reading was not saved to ") + *path + QStringLiteral(": ") +
-                    failure + QStringLiteral(".\nAny earlier file of that name is unchanged."),
+                tr("The reading was not saved to %1: %2.\nAny earlier file of that name is "
+                   "unchanged.")
+                    .arg(*path, failure),
                 platform::MessageIcon::Stop);
         });
         return;

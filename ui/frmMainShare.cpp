@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "CopiedNotice.h"
+#include "Language.h"
 #include "OpenUndo.h"
 #include "PlaceFinder.h"
 #include "ReadingDetails.h"
@@ -17,6 +18,7 @@
 #include "platform/RunStep.h"
 #include "platform/SaveFileDialog.h"
 #include "platform/Services.h"
+#include "platform/UiText.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -34,10 +36,10 @@
 
 namespace {
 
-QLabel* detailLabel(const char* objectName, const QString& accessibleName) {
+QLabel* detailLabel(const char* objectName, const char* accessibleName) {
     auto* label = new QLabel;
     label->setObjectName(QLatin1String(objectName));
-    label->setAccessibleName(accessibleName);
+    uiText::set(label, "accessibleName", {"frmMain", accessibleName});
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -47,15 +49,15 @@ QLabel* detailLabel(const char* objectName, const QString& accessibleName) {
 } // namespace
 
 QLayout* frmMain::createDetailControls() {
-    lblPosition = detailLabel("lblPosition", QStringLiteral("Moon's position"));
-    lblChange = detailLabel("lblChange", QStringLiteral("Nearest change of reading"));
-    lblCaution = detailLabel("lblCaution", QStringLiteral("Caution"));
+    lblPosition = detailLabel("lblPosition", QT_TR_NOOP("Moon's position"));
+    lblChange = detailLabel("lblChange", QT_TR_NOOP("Nearest change of reading"));
+    lblCaution = detailLabel("lblCaution", QT_TR_NOOP("Caution"));
     QFont bold = lblCaution->font();
     bold.setBold(true);
     lblCaution->setFont(bold);
     lblCaution->hide();
     // In the caution's style: the reading may be for another moment than the place's.
-    lblZoneWarning = detailLabel("lblZoneWarning", QStringLiteral("Zone warning"));
+    lblZoneWarning = detailLabel("lblZoneWarning", QT_TR_NOOP("Zone warning"));
     lblZoneWarning->setFont(bold);
     lblZoneWarning->hide();
     auto* details = new QVBoxLayout;
@@ -65,9 +67,10 @@ QLayout* frmMain::createDetailControls() {
         details->addWidget(label);
     }
 
-    cmdCopy = new QPushButton(QStringLiteral("&Copy"));
+    cmdCopy = new QPushButton;
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setAccessibleName(QStringLiteral("Copy the reading"));
+    uiText::set(cmdCopy, "text", {"frmMain", QT_TR_NOOP("&Copy")});
+    uiText::set(cmdCopy, "accessibleName", {"frmMain", QT_TR_NOOP("Copy the reading")});
     cmdCopy->setEnabled(false);
     connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
     copiedNotice_ = new CopiedNotice(*cmdCopy);
@@ -88,7 +91,19 @@ QLayout* frmMain::createDetailControls() {
 }
 
 void frmMain::showDetails() {
-    const ReadingInput& reading = currentReading();
+    // The place is captured with the reading, so that the report names the place whose
+    // coordinates were read.
+    const ReadingInput reading = currentReading();
+    PlaceRecord place =
+        PlaceRecordOf(reading, txtMCity->text(), txtMState->text(), txtMCountry->text());
+    if (const std::optional<PlaceFinder::ChosenPlace> chosen = placeFinder_->state().place) {
+        place.chosenName = chosen->name;
+        place.zoneId = chosen->zoneId;
+    }
+    showDetails(reading, place);
+}
+
+void frmMain::showDetails(const ReadingInput& reading, const PlaceRecord& place) {
     const ReadingDetails::Details details = ReadingDetails::DetailsOf(reading, QLocale());
     // A reading outside the 27 nakshatras leaves the panel's last reading as it was.
     if (details.position.isEmpty()) {
@@ -98,15 +113,6 @@ void frmMain::showDetails() {
     lblChange->setText(details.change);
     lblCaution->setText(details.caution);
     lblCaution->setHidden(details.caution.isEmpty());
-
-    // The place is captured with the reading, so that the report names the place whose
-    // coordinates were read.
-    PlaceRecord place =
-        PlaceRecordOf(reading, txtMCity->text(), txtMState->text(), txtMCountry->text());
-    if (const std::optional<PlaceFinder::ChosenPlace> chosen = placeFinder_->state().place) {
-        place.chosenName = chosen->name;
-        place.zoneId = chosen->zoneId;
-    }
     lblZoneWarning->setText(ZoneCheck::ZoneWarning(reading, place));
     lblZoneWarning->setHidden(lblZoneWarning->text().isEmpty());
 
@@ -122,18 +128,24 @@ void frmMain::showDetails() {
 void frmMain::keepInUndo(OpenUndo& undo) {
     // The report is kept beside the part rather than in the snapshot's variant.
     auto kept = std::make_shared<std::optional<ReadingReport::Report>>();
-    undo.addPart(QStringLiteral("report"), {[this, kept] {
-                                                *kept = report_;
-                                                return QVariant(true);
-                                            },
-                                            [this, kept](const QVariant&) {
-                                                report_ = *kept;
-                                                for (QLabel* label : {lblCaution, lblZoneWarning}) {
-                                                    label->setHidden(label->text().isEmpty());
-                                                }
-                                                cmdCopy->setEnabled(report_.has_value());
-                                                emit shareableChanged(report_.has_value());
-                                            }});
+    undo.addPart(QStringLiteral("report"),
+                 {[this, kept] {
+                      *kept = report_;
+                      return QVariant(true);
+                  },
+                  [this, kept](const QVariant&) {
+                      report_ = *kept;
+                      // A reading made before the language changed
+                      // comes back in the language now in force.
+                      if (report_ && report_->language != Language::Current()) {
+                          showReadingAgain();
+                      }
+                      for (QLabel* label : {lblCaution, lblZoneWarning}) {
+                          label->setHidden(label->text().isEmpty());
+                      }
+                      cmdCopy->setEnabled(report_.has_value());
+                      emit shareableChanged(report_.has_value());
+                  }});
 }
 
 void frmMain::cmdCopy_Click() {
@@ -186,9 +198,8 @@ void frmMain::mnuPrint_Click() {
     });
     if (outcome == platform::PrintOutcome::Failed) {
         runStep([this] {
-            platform::services().messages->notify(
-                this, QStringLiteral("The reading could not be printed."),
-                platform::MessageIcon::Stop);
+            platform::services().messages->notify(this, tr("The reading could not be printed."),
+                                                  platform::MessageIcon::Stop);
         });
     }
 }
@@ -197,23 +208,22 @@ void frmMain::mnuExportPdf_Click() {
     if (!report_) {
         return;
     }
-    const std::optional<QString> path =
-        chooseSavePath({QStringLiteral("Export Reading as PDF"),
-                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("*.pdf"),
-                        ReadingSave::SuggestedFileName(savedRecord(), QStringLiteral(".pdf"))},
-                       QStringLiteral(".pdf"));
+    const std::optional<QString> path = chooseSavePath(
+        {tr("Export Reading as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("*.pdf"),
+         ReadingSave::SuggestedFileName(savedRecord(), QStringLiteral(".pdf"))},
+        QStringLiteral(".pdf"));
     if (!path) {
         return;
     }
-    QString failure = QStringLiteral("the file could not be written");
+    QString failure = tr("the file could not be written");
     runStep([&] { failure = ReadingReport::WriteReportPdf(*path, *report_, reportPicture()); });
     if (!failure.isEmpty()) {
         runStep([&] {
             platform::services().messages->notify(
                 this,
-                QStringLiteral("The reading could not be saved as a PDF file.\n") + *path +
-                    QStringLiteral(": ") + failure +
-                    QStringLiteral(".\nAny earlier file of that name is unchanged."),
+                tr("The reading could not be saved as a PDF file.\n%1: %2.\nAny earlier file of "
+                   "that name is unchanged.")
+                    .arg(*path, failure),
                 platform::MessageIcon::Stop);
         });
         return;

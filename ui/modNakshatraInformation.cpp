@@ -1,15 +1,19 @@
 #include "modNakshatraInformation.h"
 
+#include "Language.h"
 #include "MomentLine.h"
 #include "NakshatraTables.h"
 #include "ReadingRecord.h"
 
 #include "platform/RunStep.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
+#include <map>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Outside any namespace, as the resource system requires.
@@ -32,17 +36,17 @@ void write(QLabel* label, const QString& text) {
     }
 }
 
-// One image list: the 27 pictures in table order, at their own size or, doubled, at twice it
-// for screens at scale 2 and for paper.
-std::vector<QPixmap> loadImages(bool doubled) {
+// One image list: the 27 pictures in table order, with their names in the language `code`
+// ("<key stem>.<code>.jpg", English without a code), at their own size or, doubled, at twice
+// it for screens at scale 2 and for paper.
+std::vector<QPixmap> loadImages(const QString& code, bool doubled) {
     initPictureResources();
     std::vector<QPixmap> loaded;
     loaded.reserve(NakshatraGroupTable.size());
+    const QString suffix = code == QLatin1String("en") ? QString() : QLatin1Char('.') + code;
     for (const NakshatraRow& row : NakshatraGroupTable) {
-        QString key = toQString(row.pictureKey);
-        if (doubled) {
-            key = key.chopped(4) + QStringLiteral("@2x.jpg");
-        }
+        const QString key = toQString(row.pictureKey).chopped(4) + suffix +
+                            (doubled ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
         QPixmap picture(QStringLiteral(":/nakshatra/") + key);
         if (doubled) {
             picture.setDevicePixelRatio(2);
@@ -52,17 +56,25 @@ std::vector<QPixmap> loadImages(bool doubled) {
     return loaded;
 }
 
-// Each list loads when first asked for.
+// Each list loads when first asked for: one language's pictures at one size.
 const std::vector<QPixmap>& imageList(bool doubled) {
-    if (doubled) {
-        static const std::vector<QPixmap> images = loadImages(true);
-        return images;
+    static std::map<std::pair<QString, bool>, std::vector<QPixmap>> lists;
+    const std::pair<QString, bool> key{Language::Current(), doubled};
+    auto found = lists.find(key);
+    if (found == lists.end()) {
+        found = lists.emplace(key, loadImages(key.first, doubled)).first;
     }
-    static const std::vector<QPixmap> images = loadImages(false);
-    return images;
+    return found->second;
 }
 
 } // namespace
+
+QString Shown(std::string_view tableText) {
+    // The tables' texts are whole literals, so each view ends where its literal does.
+    return QCoreApplication::translate(
+        "modNakshatraInformation",
+        QByteArray(tableText.data(), static_cast<qsizetype>(tableText.size())).constData());
+}
 
 QPixmap NakshatraImage(int number, qreal pixelRatio) {
     const std::vector<QPixmap>& images = imageList(pixelRatio > 1);
@@ -76,8 +88,10 @@ std::optional<QString> DateLine(int month, int day, int year, const QLocale& loc
     if (month < 1 || month > 12) {
         return std::nullopt;
     }
-    return locale.standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ') +
-           QString::number(day) + QStringLiteral(", ") + QString::number(year);
+    // Month, day and year, in the order of the language in force ("7 जनवरी 2025" in Hindi).
+    return QCoreApplication::translate("modNakshatraInformation", "%1 %2, %3")
+        .arg(locale.standaloneMonthName(month, QLocale::LongFormat), QString::number(day),
+             QString::number(year));
 }
 
 void ShowNakshatraInformation(const QString& name, const ResultView& view,
@@ -91,17 +105,17 @@ void ShowNakshatraInformation(const QString& name, const ResultView& view,
     }
     const NakshatraRow& found = NakshatraGroupTable[row];
     runStep([&] {
-        write(view.lblResult[0], toQString(found.name));
-        write(view.lblResult[1], toQString(found.group));
+        write(view.lblResult[0], Shown(found.name));
+        write(view.lblResult[1], Shown(found.group));
     });
     // The verdict follows the group name as shown.
     runStep([&] {
         const QString shownGroup =
-            view.lblResult[1] != nullptr ? view.lblResult[1]->text() : toQString(found.group);
+            view.lblResult[1] != nullptr ? view.lblResult[1]->text() : Shown(found.group);
         for (const GroupVerdict& verdict : GroupVerdictTable) {
-            if (toQString(verdict.group) == shownGroup) {
-                write(view.lblResult[2], toQString(verdict.characteristics));
-                write(view.lblResult[3], toQString(verdict.search));
+            if (Shown(verdict.group) == shownGroup) {
+                write(view.lblResult[2], Shown(verdict.characteristics));
+                write(view.lblResult[3], Shown(verdict.search));
                 break;
             }
         }

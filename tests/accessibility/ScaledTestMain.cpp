@@ -1,7 +1,10 @@
 // main() of the accessibility, keyboard and text-fit tests. The scale factor of a whole run
 // comes from VANTREL_TEST_SCALE ("2" for twice the size); Qt reads its own scale factor only
-// when the application is created, so it is set here before that.
+// when the application is created, so it is set here before that. VANTREL_TEST_LANGUAGE
+// ("hi") runs every test in another language.
 #include "WindowVisits.h"
+
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -55,6 +58,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    // The language of the run, as the Language menu would put it in force ("en" when unset).
+    const QString language = qEnvironmentVariable("VANTREL_TEST_LANGUAGE", QStringLiteral("en"));
+    Language::Apply(language);
+    if (Language::Current() != language ||
+        (language != QLatin1String("en") &&
+         QCoreApplication::translate("MainMenus", "&File") == QLatin1String("&File"))) {
+        return 2; // the run would test English under another name
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

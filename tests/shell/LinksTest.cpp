@@ -7,6 +7,7 @@
 #include "ui/ClickableLabel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -172,7 +173,7 @@ TEST(MainMenus, EntriesOrderAndNames) {
     for (const QAction* action : bar->actions()) {
         top << action->text();
     }
-    EXPECT_EQ(top, (QStringList{"&File", "&Help", "&Donate"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Language", "&Help", "&Donate"}));
 
     auto* mnuFile = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
     auto* mnuHelp = window.findChild<QMenu*>(QStringLiteral("mnuHelp"));
@@ -205,8 +206,19 @@ TEST(MainMenus, EntriesOrderAndNames) {
         fileNames << action->objectName();
     }
     EXPECT_EQ(fileNames, (QStringList{"mnuPrint", "mnuExportPdf", "mnuFileExit", "mnuExit"}));
-    EXPECT_EQ(bar->actions().at(2)->objectName(), QStringLiteral("mnuDonate"));
-    EXPECT_EQ(bar->actions().at(2)->menu(), nullptr) << "Donate is a command on the bar";
+    EXPECT_EQ(bar->actions().at(3)->objectName(), QStringLiteral("mnuDonate"));
+    EXPECT_EQ(bar->actions().at(3)->menu(), nullptr) << "Donate is a command on the bar";
+    // The languages, each named in its own language, one of them checked.
+    auto* mnuLanguage = window.findChild<QMenu*>(QStringLiteral("mnuLanguage"));
+    ASSERT_NE(mnuLanguage, nullptr);
+    EXPECT_EQ(entries(*mnuLanguage),
+              (QStringList{QStringLiteral("English"), QString::fromUtf8("हिन्दी (Hindi)")}));
+    int checked = 0;
+    for (const QAction* action : mnuLanguage->actions()) {
+        EXPECT_TRUE(action->isCheckable() && action->actionGroup()->isExclusive());
+        checked += action->isChecked() ? 1 : 0;
+    }
+    EXPECT_EQ(checked, 1);
 }
 
 struct MenuCase {

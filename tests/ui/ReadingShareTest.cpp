@@ -3,6 +3,8 @@
 #include "UiTestSupport.h"
 #include "tests/support/ShortWrite.h"
 
+#include "ui/Language.h"
+
 #include "aids/frmTimeZone.h"
 #include "ui/ButtonKeys.h"
 #include "ui/CopiedNotice.h"
@@ -200,6 +202,28 @@ TEST_F(ReadingShare, ANearlyFullDiskLeavesTheEarlierPdfWhole) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), earlier);
+}
+
+// In Hindi the copy and the PDF are in Hindi. The PDF's Devanagari is shaped: a conjunct or a
+// vowel sign drawn as one glyph with its consonant has no text of its own in the PDF, so only
+// words without them are looked for there.
+TEST_F(ReadingShare, HindiReadingExportsHindiText) {
+    Language::Apply(QStringLiteral("hi"));
+    enterLondonReading(0);
+    calculate();
+    fakes.saveFile.answer = folder.filePath(QStringLiteral("hindi.pdf"));
+    window.mnuExportPdf_Click();
+    const QString exported = pdfText(*fakes.saveFile.answer);
+    control<QPushButton>("cmdCopy")->click();
+    const QString copied = QApplication::clipboard()->text();
+    Language::Apply(QStringLiteral("en"));
+    for (const char* text : {"उस दिन का नक्षत्र: चित्रा\n", "पाद 4"}) {
+        EXPECT_TRUE(copied.contains(QString::fromUtf8(text))) << text;
+    }
+    for (const char* text : {"फल", "नाम Asha", "4 जुलाई 2025", "पाद 4", "London"}) {
+        EXPECT_TRUE(exported.contains(QString::fromUtf8(text)))
+            << text << "\nPDF text: " << exported.toStdString();
+    }
 }
 
 TEST_F(ReadingShare, FailuresAreReportedAndLeaveNoFile) {

@@ -1,10 +1,14 @@
 // Draws the 27 nakshatra pictures of the result panel: the name in red script at the top
 // and the nakshatra's traditional emblem on a yellow disc. Writes "<key>" JPEG files of
 // 150 x 244 pixels, and "<key stem>@2x.jpg" files of 300 x 488 pixels for screens at scale 2,
-// into the folder given as the only argument.
+// into the folder given as the first argument. Given a language code and its compiled
+// translations as well, it draws the names in that language into "<key stem>.<code>.jpg" and
+// "<key stem>.<code>@2x.jpg".
 //
 // Build on request:  cmake --build <build> --target vantrel_picture_generator
 // Run:               QT_QPA_PLATFORM=offscreen <build>/ui/vantrel_picture_generator ui/pictures
+//     and in Hindi:  QT_QPA_PLATFORM=offscreen <build>/ui/vantrel_picture_generator ui/pictures
+//                        hi <build>/ui/qv-vantrel_hi.qm   (on the same line)
 
 #include "ui/NakshatraTables.h"
 
@@ -15,11 +19,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -600,7 +606,9 @@ const std::array<Emblem, 27> Emblems{
 
 // The picture drawn `scale` times its size: the same drawing on a finer grid, the name's
 // size chosen on the 150 x 244 grid so that both sizes wrap alike.
-QImage drawPicture(const QString& name, const Emblem& emblem, int scale) {
+// In Latin letters the name is italic; Devanagari has no italic and is drawn upright, in a
+// serif face made for it.
+QImage drawPicture(const QString& name, const Emblem& emblem, int scale, bool devanagari) {
     QImage image(Width * scale, Height * scale, QImage::Format_RGB32);
     image.fill(QColor(255, 250, 235));
     QPainter p(&image);
@@ -613,8 +621,9 @@ QImage drawPicture(const QString& name, const Emblem& emblem, int scale) {
     p.drawRect(QRectF(3, 3, Width - 6, Height - 6));
 
     // The name in red script, shrunk until it fits the width.
-    QFont script(QStringLiteral("DejaVu Serif"));
-    script.setItalic(true);
+    QFont script(devanagari ? QStringLiteral("Noto Serif Devanagari")
+                            : QStringLiteral("DejaVu Serif"));
+    script.setItalic(!devanagari);
     script.setBold(true);
     // Long names wrap onto a second line; the size shrinks until every word fits.
     const QRect nameBox(8, 10, Width - 16, 64);
@@ -652,20 +661,34 @@ QImage drawPicture(const QString& name, const Emblem& emblem, int scale) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: vantrel_picture_generator <output folder>\n";
+    if (argc != 2 && argc != 4) {
+        err << "usage: vantrel_picture_generator <output folder> [<language code> <.qm file>]\n";
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QString suffix;
+    QTranslator translator;
+    if (argc == 4) {
+        if (!translator.load(QString::fromLocal8Bit(argv[3]))) {
+            err << "cannot read the translations " << argv[3] << '\n';
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+        suffix = QLatin1Char('.') + QString::fromLatin1(argv[2]);
+    }
     for (std::size_t i = 0; i < modNakshatraInformation::NakshatraGroupTable.size(); ++i) {
         const auto& row = modNakshatraInformation::NakshatraGroupTable[i];
         const QString name =
-            QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size()));
-        const QString key = QString::fromLatin1(row.pictureKey.data(),
-                                                static_cast<qsizetype>(row.pictureKey.size()));
-        const QString doubleKey = key.chopped(4) + QStringLiteral("@2x.jpg");
+            QCoreApplication::translate("modNakshatraInformation", std::string(row.name).c_str());
+        const bool devanagari = name.front().script() == QChar::Script_Devanagari;
+        const QString stem = QString::fromLatin1(row.pictureKey.data(),
+                                                 static_cast<qsizetype>(row.pictureKey.size()))
+                                 .chopped(4) +
+                             suffix;
+        const QString key = stem + QStringLiteral(".jpg");
+        const QString doubleKey = stem + QStringLiteral("@2x.jpg");
         for (const auto& [scale, file] : {std::pair{1, key}, std::pair{2, doubleKey}}) {
-            const QImage image = drawPicture(name, Emblems[i], scale);
+            const QImage image = drawPicture(name, Emblems[i], scale, devanagari);
             if (!image.save(folder.filePath(file), "JPEG", 90)) {
                 err << "cannot write " << folder.filePath(file) << '\n';
                 return 1;

@@ -5,6 +5,7 @@
 #include "ProgramInfo.h"
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,9 +24,14 @@ QString quoted(const char* section, const char* key) {
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
+// A text of the reader's messages in the language in force.
+QString message(const char* source) {
+    return QCoreApplication::translate("ReadingFile", source);
+}
+
+// `fault` names the field as "%1".
 Unreadable fieldFault(const char* section, const char* key, const char* fault) {
-    return {QStringLiteral("the field ") + quoted(section, key) + QLatin1Char(' ') +
-            QLatin1String(fault)};
+    return {message(fault).arg(quoted(section, key))};
 }
 
 // The fields of a record as they are taken from the file, the first fault kept.
@@ -41,7 +47,8 @@ public:
             return;
         }
         if (!value.isString()) {
-            fault_ = fieldFault(section, key, "is not a text");
+            fault_ = fieldFault(section, key,
+                                QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is not a text"));
             return;
         }
         into = value.toString();
@@ -53,7 +60,9 @@ public:
             return;
         }
         if (!value.isBool()) {
-            fault_ = fieldFault(section, key, "is not true or false");
+            fault_ =
+                fieldFault(section, key,
+                           QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is not true or false"));
             return;
         }
         into = value.toBool();
@@ -70,13 +79,16 @@ public:
             return;
         }
         if (!value.isDouble()) {
-            fault_ = fieldFault(field.section, field.key, "is not a number");
+            fault_ = fieldFault(field.section, field.key,
+                                QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is not a number"));
             return;
         }
         const double number = value.toDouble();
         if (!(number >= field.first && number <= field.last) || number != std::floor(number)) {
-            fault_ = {fieldFault(field.section, field.key, "holds ").what +
-                      QString::number(number) + QStringLiteral(", which the lists cannot show")};
+            fault_ = {
+                message(QT_TRANSLATE_NOOP("ReadingFile",
+                                          "the field %1 holds %2, which the lists cannot show"))
+                    .arg(quoted(field.section, field.key), QString::number(number))};
             return;
         }
         into = static_cast<int>(number);
@@ -91,18 +103,22 @@ private:
         if (section != nullptr) {
             const QJsonValue part = file_.value(QLatin1String(section));
             if (part.isUndefined()) {
-                fault_ = fieldFault(nullptr, section, "is missing");
+                fault_ = fieldFault(nullptr, section,
+                                    QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is missing"));
                 return {};
             }
             if (!part.isObject()) {
-                fault_ = fieldFault(nullptr, section, "is not a group of fields");
+                fault_ = fieldFault(
+                    nullptr, section,
+                    QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is not a group of fields"));
                 return {};
             }
             holder = part.toObject();
         }
         const QJsonValue value = holder.value(QLatin1String(key));
         if (value.isUndefined()) {
-            fault_ = fieldFault(section, key, "is missing");
+            fault_ = fieldFault(section, key,
+                                QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is missing"));
         }
         return value;
     }
@@ -112,8 +128,8 @@ private:
 };
 
 QString notAReading() {
-    return QStringLiteral("it is not a ") + QLatin1String(ProgramInfo::Name) +
-           QStringLiteral(" reading");
+    return message(QT_TRANSLATE_NOOP("ReadingFile", "it is not a %1 reading"))
+        .arg(QLatin1String(ProgramInfo::Name));
 }
 
 } // namespace
@@ -123,14 +139,14 @@ Decoded Decode(const QByteArray& bytes) {
         QStringDecoder utf8(QStringDecoder::Utf8);
         static_cast<void>(QString(utf8(bytes)));
         if (utf8.hasError()) {
-            return Unreadable{QStringLiteral("it is not UTF-8 text")};
+            return Unreadable{message(QT_TRANSLATE_NOOP("ReadingFile", "it is not UTF-8 text"))};
         }
         QJsonParseError error{};
         const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
         if (error.error != QJsonParseError::NoError) {
-            return Unreadable{QStringLiteral("it is not JSON (") + error.errorString() +
-                              QStringLiteral(" at byte ") + QString::number(error.offset) +
-                              QLatin1Char(')')};
+            return Unreadable{
+                message(QT_TRANSLATE_NOOP("ReadingFile", "it is not JSON (%1 at byte %2)"))
+                    .arg(error.errorString(), QString::number(error.offset))};
         }
         const QJsonObject file = document.object();
         if (!document.isObject() || file.value(QLatin1String(FormatKey)) != FormatName) {
@@ -140,7 +156,9 @@ Decoded Decode(const QByteArray& bytes) {
         const QJsonValue version = file.value(QLatin1String(VersionKey));
         if (!version.isDouble() || version.toDouble() < 1 ||
             version.toDouble() != std::floor(version.toDouble())) {
-            return fieldFault(nullptr, VersionKey, "is not a version number");
+            return fieldFault(
+                nullptr, VersionKey,
+                QT_TRANSLATE_NOOP("ReadingFile", "the field %1 is not a version number"));
         }
         if (version.toDouble() > Version) {
             return Newer{};
@@ -166,22 +184,29 @@ Decoded Decode(const QByteArray& bytes) {
         }
         return record;
     } catch (...) {
-        return Unreadable{QStringLiteral("it is too large to read")};
+        return Unreadable{message(QT_TRANSLATE_NOOP("ReadingFile", "it is too large to read"))};
     }
 }
 
 std::variant<Record, QString> ReadReadingFile(const QString& path) {
-    const QString cannotOpen = path + QStringLiteral("\nThis reading cannot be opened: ");
+    // `why` is a reason of the reader's messages.
+    const auto cannotOpen = [&path](const QString& why) {
+        return message(QT_TRANSLATE_NOOP("ReadingFile", "%1\nThis reading cannot be opened: %2."))
+            .arg(path, why);
+    };
+    const QString unreadable = message(QT_TRANSLATE_NOOP("ReadingFile", "it cannot be read"));
     try {
         const QFileInfo info(path);
         if (!info.exists()) {
-            return cannotOpen + QStringLiteral("there is no file of this name.");
+            return cannotOpen(
+                message(QT_TRANSLATE_NOOP("ReadingFile", "there is no file of this name")));
         }
         // A folder, a FIFO or a device is never read, and opening one never waits.
         const std::unique_ptr<QIODevice> file = platform::OpenRegularFile(path);
         if (!file) {
-            return cannotOpen + (info.isFile() ? QStringLiteral("it cannot be read.")
-                                               : QStringLiteral("it is not a regular file."));
+            return cannotOpen(info.isFile() ? unreadable
+                                            : message(QT_TRANSLATE_NOOP(
+                                                  "ReadingFile", "it is not a regular file")));
         }
         // One byte past the limit tells a file that is too large.
         QByteArray bytes(SavedReading::ReadLimit + 1, Qt::Uninitialized);
@@ -189,7 +214,7 @@ std::variant<Record, QString> ReadReadingFile(const QString& path) {
         while (total < bytes.size()) {
             const qint64 got = file->read(bytes.data() + total, bytes.size() - total);
             if (got < 0) {
-                return cannotOpen + QStringLiteral("it cannot be read.");
+                return cannotOpen(unreadable);
             }
             if (got == 0) {
                 break;
@@ -199,7 +224,7 @@ std::variant<Record, QString> ReadReadingFile(const QString& path) {
         file->close();
         if (total > SavedReading::ReadLimit) {
             static_assert(SavedReading::ReadLimit == 1024 * 1024, "the message names the limit");
-            return cannotOpen + QStringLiteral("it is larger than 1 MiB.");
+            return cannotOpen(message(QT_TRANSLATE_NOOP("ReadingFile", "it is larger than 1 MiB")));
         }
         bytes.truncate(total);
         const Decoded decoded = Decode(bytes);
@@ -207,12 +232,13 @@ std::variant<Record, QString> ReadReadingFile(const QString& path) {
             return *record;
         }
         if (const auto* fault = std::get_if<Unreadable>(&decoded)) {
-            return cannotOpen + fault->what + QLatin1Char('.');
+            return cannotOpen(fault->what);
         }
-        return path + QStringLiteral("\nThis reading was saved by a newer version of ") +
-               QLatin1String(ProgramInfo::Name) + QLatin1Char('.');
+        return message(QT_TRANSLATE_NOOP("ReadingFile",
+                                         "%1\nThis reading was saved by a newer version of %2."))
+            .arg(path, QLatin1String(ProgramInfo::Name));
     } catch (...) {
-        return cannotOpen + QStringLiteral("it cannot be read.");
+        return cannotOpen(message(QT_TRANSLATE_NOOP("ReadingFile", "it cannot be read")));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "SaveTarget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,8 +25,10 @@ QString untrustedLinkRefusal(const QString& path) {
     if (link.st_uid == ::getuid() && folderSafe) {
         return {};
     }
-    return path + QStringLiteral(" is a link that another user may have placed there. "
-                                 "Choose another name.");
+    return QCoreApplication::translate("SaveTarget",
+                                       "%1 is a link that another user may have placed there. "
+                                       "Choose another name.")
+        .arg(path);
 #else
     Q_UNUSED(path);
     return {};

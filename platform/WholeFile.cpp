@@ -1,5 +1,6 @@
 #include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace platform {
@@ -8,7 +9,7 @@ namespace {
 QString reasonOf(const QSaveFile& file) {
     const QString reason = file.errorString();
     return reason.isEmpty() || reason == QLatin1String("Unknown error")
-               ? QStringLiteral("the file could not be written")
+               ? QCoreApplication::translate("WholeFile", "the file could not be written")
                : reason;
 }
 } // namespace

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi">
 <context>
+    <name>CopiedNotice</name>
+    <message>
+        <source>&amp;Copied</source>
+        <translation>कॉपी हो गया (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>कॉपी हो गया</translation>
+    </message>
+</context>
+<context>
     <name>InputChecks</name>
     <message>
         <source>Please Enter Name</source>
@@ -145,12 +156,16 @@
         <translation>तिथि और समय में इस क्षण का समय भरें</translation>
     </message>
     <message>
-        <source>Time zone of the chosen place</source>
-        <translation>चुने गए स्थान का समय क्षेत्र</translation>
-    </message>
-    <message>
         <source>Places</source>
         <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>The time zone of this place, %1, is not known to this computer; enter the zone by hand.</source>
+        <translation>इस स्थान का समय क्षेत्र, %1, इस कंप्यूटर को ज्ञात नहीं है; समय क्षेत्र स्वयं भरें।</translation>
+    </message>
+    <message>
+        <source>No place of this name in the list: enter its latitude, longitude and time zone, or use the lookup button.</source>
+        <translation>सूची में इस नाम का कोई स्थान नहीं है: इसका अक्षांश, देशांतर और समय क्षेत्र भरें, या खोज बटन का प्रयोग करें।</translation>
     </message>
 </context>
 <context>
@@ -215,6 +230,81 @@
     <message>
         <source>Until %1 the Moon was in %2, %3: %4.</source>
         <translation>%1 तक चंद्रमा %2 में था, %3: %4।</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>the field %1 is not a text</source>
+        <translation>क्षेत्र %1 पाठ नहीं है</translation>
+    </message>
+    <message>
+        <source>the field %1 is not true or false</source>
+        <translation>क्षेत्र %1 न सत्य है न असत्य</translation>
+    </message>
+    <message>
+        <source>the field %1 is not a number</source>
+        <translation>क्षेत्र %1 संख्या नहीं है</translation>
+    </message>
+    <message>
+        <source>the field %1 holds %2, which the lists cannot show</source>
+        <translation>क्षेत्र %1 में %2 है, जिसे सूचियाँ नहीं दिखा सकतीं</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>क्षेत्र %1 नहीं है</translation>
+    </message>
+    <message>
+        <source>the field %1 is not a group of fields</source>
+        <translation>क्षेत्र %1 क्षेत्रों का समूह नहीं है</translation>
+    </message>
+    <message>
+        <source>it is not a %1 reading</source>
+        <translation>यह %1 का फल नहीं है</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>यह UTF-8 पाठ नहीं है</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at byte %2)</source>
+        <translation>यह JSON नहीं है (बाइट %2 पर %1)</translation>
+    </message>
+    <message>
+        <source>the field %1 is not a version number</source>
+        <translation>क्षेत्र %1 संस्करण संख्या नहीं है</translation>
+    </message>
+    <message>
+        <source>it is too large to read</source>
+        <translation>यह पढ़ने के लिए बहुत बड़ा है</translation>
+    </message>
+    <message>
+        <source>%1
+This reading cannot be opened: %2.</source>
+        <translation>%1
+यह फल खोला नहीं जा सकता: %2।</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>इसे पढ़ा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>there is no file of this name</source>
+        <translation>इस नाम की कोई फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>यह सामान्य फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>यह 1 MiB से बड़ा है</translation>
+    </message>
+    <message>
+        <source>%1
+This reading was saved by a newer version of %2.</source>
+        <translation>%1
+यह फल %2 के नए संस्करण से सहेजा गया था।</translation>
     </message>
 </context>
 <context>
@@ -311,6 +401,14 @@ This reading is no longer there; it has been removed from the list.</source>
         <source>Caution</source>
         <translation>सावधानी</translation>
     </message>
+    <message>
+        <source>Zone check</source>
+        <translation>समय क्षेत्र जाँच</translation>
+    </message>
+    <message>
+        <source>the document could not be drawn</source>
+        <translation>दस्तावेज़ बनाया नहीं जा सका</translation>
+    </message>
 </context>
 <context>
     <name>ReadingSave</name>
@@ -336,12 +434,20 @@ Save the reading without them?</source>
         <translation>
 क्या इनके बिना फल सहेजें?</translation>
     </message>
+    <message>
+        <source>Saved readings (%1)</source>
+        <translation>सहेजे गए फल (%1)</translation>
+    </message>
+    <message>
+        <source>QV Vantrel reading (*.vantrel)</source>
+        <translation>QV Vantrel फल (*.vantrel)</translation>
+    </message>
 </context>
 <context>
-    <name>SavedReading</name>
+    <name>SaveTarget</name>
     <message>
-        <source>the file could not be written</source>
-        <translation>फ़ाइल लिखी नहीं जा सकी</translation>
+        <source>%1 is a link that another user may have placed there. Choose another name.</source>
+        <translation>%1 एक लिंक है जिसे किसी दूसरे उपयोगकर्ता ने वहाँ रखा हो सकता है। दूसरा नाम चुनें।</translation>
     </message>
 </context>
 <context>
@@ -360,6 +466,20 @@ Save the reading without them?</source>
     <message>
         <source>Do you want to check for an update?</source>
         <translation>क्या आप नया संस्करण देखना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>the file could not be written</source>
+        <translation>फ़ाइल लिखी नहीं जा सकी</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneCheck</name>
+    <message>
+        <source>The zone read, %1, is not the clock of %2 on that day: %3 (%4).</source>
+        <translation>पढ़ा गया समय क्षेत्र, %1, उस दिन %2 की घड़ी नहीं है: %3 (%4)।</translation>
     </message>
 </context>
 <context>
@@ -696,10 +816,6 @@ Any earlier file of that name is unchanged.</source>
         <translation>PDF फ़ाइलें (*.pdf)</translation>
     </message>
     <message>
-        <source>The reading could not be saved as a PDF file.</source>
-        <translation>फल PDF फ़ाइल के रूप में सहेजा नहीं जा सका।</translation>
-    </message>
-    <message>
         <source>Nakshatra for the day</source>
         <translation>उस दिन का नक्षत्र</translation>
     </message>
@@ -718,6 +834,36 @@ Any earlier file of that name is unchanged.</source>
     <message>
         <source>Date on which the Object was lost</source>
         <translation>वस्तु खोने की तिथि</translation>
+    </message>
+    <message>
+        <source>Zone in universal time</source>
+        <translation>सार्वभौमिक समय में समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Time zone of the chosen place</source>
+        <translation>चुने गए स्थान का समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Note on the place</source>
+        <translation>स्थान पर टिप्पणी</translation>
+    </message>
+    <message>
+        <source>%1
+This reading cannot be opened.</source>
+        <translation>%1
+यह फल खोला नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>Zone warning</source>
+        <translation>समय क्षेत्र चेतावनी</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as a PDF file.
+%1: %2.
+Any earlier file of that name is unchanged.</source>
+        <translation>फल PDF फ़ाइल के रूप में सहेजा नहीं जा सका।
+%1: %2।
+उस नाम की कोई पुरानी फ़ाइल जैसी थी वैसी ही है।</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,9 @@ bool PlaceFinder::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == window_ && event->type() == QEvent::ShowToParent) {
         // Sent once the window's own show handling has laid its order.
         placeTabOrder();
+    } else if (watched == window_ && event->type() == QEvent::LanguageChange &&
+               !in_.lblPlaceNote->isHidden()) {
+        showPlaceNote(true); // in the language now in force
     }
     return QObject::eventFilter(watched, event);
 }

@@ -2,8 +2,8 @@
 
 #include "aids/Scrambler.h"
 
-#include <QFileInfo>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace ReadingSave {
@@ -95,6 +95,16 @@ QString LastSaveFolder() {
 
 void NoteSaved(const QString& path) {
     lastSaveFolder() = QFileInfo(path).absolutePath();
+}
+
+QString SaveFilters() {
+    return QCoreApplication::translate("ReadingSave", ReadingFileFilterName) +
+           QStringLiteral(";;") + ReadingFilterName;
+}
+
+QString OpenFilters() {
+    return QCoreApplication::translate("ReadingSave", "Saved readings (%1)").arg(OpenPatterns) +
+           QStringLiteral(";;") + SaveFilters();
 }
 
 QString WithExtension(const QString& path, const QStringList& extensions) {

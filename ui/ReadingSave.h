@@ -38,16 +38,17 @@ inline const QString ReadingFilterName = QStringLiteral("QV Starcall (*.nak)");
 inline const QString ReadingPattern = QStringLiteral("*.nak");
 // Reading files, which keep every input, end in a lower-case ".vantrel".
 inline const QString ReadingFileExtension = QStringLiteral(".vantrel");
-inline const QString ReadingFileFilterName = QStringLiteral("QV Vantrel reading (*.vantrel)");
+inline const char ReadingFileFilterName[] =
+    QT_TRANSLATE_NOOP("ReadingSave", "QV Vantrel reading (*.vantrel)");
 inline const QString ReadingFilePattern = QStringLiteral("*.vantrel");
 
 // The save dialog offers the reading file first, as the default, then the classic type; the
 // name's extension decides which is written. The open dialog shows both types together first.
 inline const QStringList SaveExtensions = {ReadingFileExtension, ReadingExtension};
-inline const QString SaveFilters = ReadingFileFilterName + QStringLiteral(";;") + ReadingFilterName;
 inline const QString OpenPatterns = ReadingFilePattern + QLatin1Char(' ') + ReadingPattern;
-inline const QString OpenFilters =
-    QStringLiteral("Saved readings (") + OpenPatterns + QStringLiteral(");;") + SaveFilters;
+// The dialogs' filters, in the language in force.
+QString SaveFilters();
+QString OpenFilters();
 
 // The chosen path ending in one of `extensions`, in the extension's own case: a name that
 // ends in one of them in any case gets it in its own case, any other name gets the first

@@ -26,7 +26,7 @@ namespace {
 const QString ReadingSuffix = ReadingSave::ReadingExtension.mid(1);
 
 platform::OpenFileRequest savedReadingRequest() {
-    return {frmMain::tr("Select the source file"), ReadingSave::OpenFilters,
+    return {frmMain::tr("Select the source file"), ReadingSave::OpenFilters(),
             ReadingSave::OpenPatterns, ReadingSave::ReadingFileExtension.mid(1)};
 }
 

@@ -95,7 +95,7 @@ void frmMain::applyReadingFile(const ReadingFile::Record& r) {
 void frmMain::openReadingFileAt(const QString& path) {
     // The file is read whole and checked before any control changes.
     std::variant<ReadingFile::Record, QString> read =
-        path + QStringLiteral("\nThis reading cannot be opened.");
+        tr("%1\nThis reading cannot be opened.").arg(path);
     runStep([&] { read = ReadingFile::ReadReadingFile(path); });
     if (const QString* problem = std::get_if<QString>(&read)) {
         runStep([&] {

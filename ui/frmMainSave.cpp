@@ -92,7 +92,7 @@ std::array<QString, 15> frmMain::savedLineBoxNames() const {
 void frmMain::mnuSave_Click() {
     const SavedReading::Record classic = savedRecord();
     const std::optional<QString> path =
-        chooseSavePath({tr("Save Reading As"), ReadingSave::SaveFilters,
+        chooseSavePath({tr("Save Reading As"), ReadingSave::SaveFilters(),
                         ReadingSave::ReadingFilePattern, ReadingSave::SuggestedFileName(classic)},
                        ReadingSave::SaveExtensions);
     if (!path) {

@@ -3,6 +3,7 @@
 #include "tests/aids/SavedReadingFiles.h"
 #include "tests/ui/UiTestSupport.h"
 
+#include "ui/Language.h"
 #include "ui/OpenUndo.h"
 #include "ui/PlaceFinder.h"
 
@@ -322,6 +323,11 @@ TEST_F(PlaceFinderTest, ATownNotInTheListIsSaidAndReadsNothingElse) {
     EXPECT_EQ(control<QLabel>("lblPlaceNote")->text().simplified(), note);
     EXPECT_TRUE(control("lblPlaceNote")->isVisible());
     EXPECT_EQ(city->accessibleDescription(), note) << "what a screen reader hears";
+    Language::Apply(QStringLiteral("hi"));
+    EXPECT_TRUE(city->accessibleDescription().startsWith(QString::fromUtf8("सूची में")))
+        << "the note follows the language";
+    Language::Apply(QStringLiteral("en"));
+    EXPECT_EQ(city->accessibleDescription(), note);
     QTest::mouseClick(control("cmdRashi"), Qt::LeftButton);
     EXPECT_EQ(fakes.messages.texts(), QStringList{"Please Enter Hour and Minute of Time Zone"});
     EXPECT_FALSE(control("cmdBack")->isVisible()) << "no reading";

@@ -197,6 +197,7 @@ void PlaceFinder::txtMCity_GotFocus() {
 }
 
 void PlaceFinder::txtMCity_Change(const QString& text) {
+    checkNamesOfTakenPlace();
     forgetPlace();
     emptyFilledBoxes();
     if (!list_) {
@@ -376,6 +377,7 @@ PlaceFinder::State PlaceFinder::state() const {
 }
 
 void PlaceFinder::restoreState(const State& state) {
+    namesToCheck_.reset();
     chosen_ = state.place;
     filled_ = state.filled;
     showZoneName(chosen_ && chosen_->zoneInCharge ? QString::fromLatin1(chosen_->zoneId)
@@ -389,6 +391,28 @@ void PlaceFinder::takeUpPlace(const ChosenPlace& place) {
     }
     const bool zone = place.zoneInCharge;
     restoreState({place, {true, true, true, true, true, true, zone, zone, zone}});
+    namesToCheck_ = place;
+}
+
+// A file does not say whether State and Country were typed over: they count as the place's
+// only while they hold the list's names of it.
+void PlaceFinder::checkNamesOfTakenPlace() {
+    const std::optional<ChosenPlace> taken = std::exchange(namesToCheck_, std::nullopt);
+    if (!taken || !chosen_) {
+        return;
+    }
+    std::optional<Gazetteer::Place> listed;
+    for (const int number :
+         list_ ? list_->Search(taken->name, SuggestionLimit) : std::vector<int>{}) {
+        const Gazetteer::Place place = list_->place(number);
+        if (place.name == taken->name && place.zone == taken->zoneId &&
+            place.longitudeMinutes == taken->longitudeMinutes) {
+            listed = place;
+            break;
+        }
+    }
+    filled_.state = filled_.state && listed && in_.txtMState->text() == listed->region;
+    filled_.country = filled_.country && listed && in_.txtMCountry->text() == listed->country;
 }
 
 void PlaceFinder::forgetPlace() {
@@ -441,7 +465,8 @@ void PlaceFinder::emptyZone() {
 
 void PlaceFinder::showPlaceNote(bool show) {
     const QString note = show ? tr(NoPlaceNote) : QString();
-    if (in_.lblPlaceNote->text() == note) {
+    // The label holds the note broken into lines; the box's description holds it whole.
+    if (in_.txtMCity->accessibleDescription() == note && in_.lblPlaceNote->isHidden() == !show) {
         return;
     }
     // On the screen the note takes three short lines rather than widening the window.

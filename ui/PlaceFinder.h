@@ -113,6 +113,7 @@ private:
     bool writeZone(const std::optional<ZoneResolver::LocalOffset>& offset, int longitudeMinutes,
                    bool announce);
     void forgetPlace();
+    void checkNamesOfTakenPlace();
     void readingOpened();
     // Empties the boxes the finder filled that are still as it left them.
     void emptyFilledBoxes();
@@ -137,6 +138,9 @@ private:
 
     std::optional<ChosenPlace> chosen_;
     FilledBoxes filled_;
+    // A place taken up from a reading file, whose State and Country are still to be checked
+    // against the list.
+    std::optional<ChosenPlace> namesToCheck_;
     int writing_ = 0; // above 0 while the finder itself writes into controls
 
     QStandardItemModel* suggestions_ = nullptr;

@@ -46,6 +46,16 @@ QLabel* detailLabel(const char* objectName, const char* accessibleName) {
     return label;
 }
 
+// The name and date of the reading on the result panel, which the boxes may no longer hold.
+SavedReading::Record pdfNameOf(const ReadingInput& reading) {
+    SavedReading::Record record;
+    record.name = QString::fromStdString(reading.name);
+    record.monthPosition = reading.month - 1;
+    record.year = QString::number(reading.year);
+    record.day = QString::number(reading.day);
+    return record;
+}
+
 } // namespace
 
 QLayout* frmMain::createDetailControls() {
@@ -210,7 +220,7 @@ void frmMain::mnuExportPdf_Click() {
     }
     const std::optional<QString> path = chooseSavePath(
         {tr("Export Reading as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("*.pdf"),
-         ReadingSave::SuggestedFileName(savedRecord(), QStringLiteral(".pdf"))},
+         ReadingSave::SuggestedFileName(pdfNameOf(report_->reading), QStringLiteral(".pdf"))},
         QStringLiteral(".pdf"));
     if (!path) {
         return;

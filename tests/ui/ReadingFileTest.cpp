@@ -8,6 +8,7 @@
 #include "ui/PlaceFinder.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
@@ -217,6 +218,7 @@ TEST_F(ReadingFileTest, AReadingOfKathmanduComesBackWhole) {
     QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);
     ASSERT_EQ(control<QLabel>("lblZoneName")->text(), QStringLiteral("Asia/Kathmandu"));
+    setBox("txtMState", QStringLiteral("Kathmandu Valley"));
     QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
     const FormSnapshot saved = CaptureForm(window.inputControls());
     const QString path = save(QStringLiteral("kathmandu.vantrel"));
@@ -233,6 +235,19 @@ TEST_F(ReadingFileTest, AReadingOfKathmanduComesBackWhole) {
               QStringLiteral("Asia/Kathmandu"));
     EXPECT_TRUE(finder(next).state().place->zoneInCharge);
     EXPECT_TRUE(fakes.messages.shown.empty());
+
+    // Another town typed into City empties what the place filled, but not what was typed.
+    finder(next).setListPath(list);
+    QApplication::setActiveWindow(&next);
+    auto* nextCity = next.findChild<QLineEdit*>(QStringLiteral("txtMCity"));
+    nextCity->setFocus();
+    QTest::keyClicks(nextCity, QStringLiteral("x"));
+    const auto text = [&next](const char* box) {
+        return next.findChild<QLineEdit*>(QLatin1String(box))->text();
+    };
+    EXPECT_EQ(text("txtMState"), QStringLiteral("Kathmandu Valley"));
+    EXPECT_EQ(text("txtMCountry"), QString());
+    EXPECT_EQ(text("txtLatD"), QString());
 }
 
 } // namespace

@@ -153,7 +153,8 @@ TEST_F(ReadingFilesTest, TheTypeFollowsTheChosenNamesExtension) {
         window.mnuSave_Click();
         ASSERT_EQ(fakes.saveFile.requests.size(), 1u);
         const platform::SaveFileRequest& request = fakes.saveFile.requests.front();
-        EXPECT_TRUE(request.filterName.startsWith(QLatin1String(ReadingSave::ReadingFileFilterName)));
+        EXPECT_TRUE(
+            request.filterName.startsWith(QLatin1String(ReadingSave::ReadingFileFilterName)));
         EXPECT_TRUE(request.suggestedPath.endsWith(QStringLiteral("/Ann_Lee 2025-01-07.vantrel")))
             << request.suggestedPath.toStdString();
         const QString path = dir.filePath(QLatin1String(row.written));

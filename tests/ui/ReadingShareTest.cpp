@@ -128,6 +128,7 @@ TEST_F(ReadingShare, PdfAndPrintCarryTheSummary) {
     EXPECT_TRUE(fakes.saveFile.requests.empty()) << "nothing to export before a reading";
     enterLondonReading(0);
     calculate();
+    control<QLineEdit>("txtName")->setText(QStringLiteral("Bob")); // after the reading
     window.mnuExportPdf_Click();
     ASSERT_EQ(fakes.saveFile.requests.size(), 1u);
     EXPECT_EQ(fakes.saveFile.requests[0].pattern, QStringLiteral("*.pdf"));

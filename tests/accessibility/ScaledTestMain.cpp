@@ -41,9 +41,20 @@ bool configureOffscreenScreen(QTemporaryFile& config, double scale) {
     return true;
 }
 
+// VANTREL_TEST_RUN ("2:hi") gives the scale and the language of a registered run at once.
+void takeRegisteredRun() {
+    const QList<QByteArray> run = qgetenv("VANTREL_TEST_RUN").split(':');
+    if (run.size() == 2) {
+        qputenv("VANTREL_TEST_SCALE", run[0]);
+        qputenv("VANTREL_TEST_LANGUAGE", run[1]);
+        qputenv("LC_ALL", "C.UTF-8");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    takeRegisteredRun();
     const double scale = a11ytest::runScale();
     if (scale <= 0.0) {
         return 2;

@@ -2,6 +2,7 @@
 #include "Production.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace platform {
 namespace {
@@ -23,6 +24,16 @@ public:
                                  : request.filterName + QStringLiteral(" (") + request.pattern +
                                        QLatin1Char(')'));
         dialog.selectFile(request.suggestedPath);
+        // A name typed without an extension takes the one of the type chosen in the list.
+        const auto extensionOf = [](const QString& filter) {
+            static const QRegularExpression firstPattern(QStringLiteral(R"(\*\.([^\s);]+))"));
+            return firstPattern.match(filter).captured(1);
+        };
+        dialog.setDefaultSuffix(extensionOf(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, extensionOf](const QString& filter) {
+                             dialog.setDefaultSuffix(extensionOf(filter));
+                         });
         return runFileDialog(dialog);
     }
 };

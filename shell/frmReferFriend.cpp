@@ -90,6 +90,15 @@ void frmReferFriend::changeEvent(QEvent* event) {
         Label2->setAccessibleName(Label2->text());
         Check1->setText(tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteHost()));
         Check1->setAccessibleName(Check1->text());
+        // A box still showing its placeholder shows it in the new language, so that it is
+        // never taken for what the user typed.
+        for (auto& [box, shown] : placeholdersShown_) {
+            const QString now = latin(placeholderOf(box));
+            if (modTellAFriend::TrimSpaces(boxText(box)) == shown) {
+                setBoxText(box, box == txtMessage ? now + QStringLiteral("\r\n") : now);
+            }
+            shown = now;
+        }
     }
     QWidget::changeEvent(event);
 }
@@ -159,6 +168,7 @@ void frmReferFriend::createControls() {
          {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
           static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),
           static_cast<QWidget*>(txtMessage)}) {
+        placeholdersShown_.emplace_back(box, latin(placeholderOf(box)));
         box->installEventFilter(this);
     }
 

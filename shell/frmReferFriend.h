@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class ClickableLabel;
 class QCheckBox;
 class QGroupBox;
@@ -51,6 +54,8 @@ private:
 
     int promotion_ = 0;
     QString messageText_;
+    // Each box with its placeholder in the language of its texts.
+    std::vector<std::pair<QObject*, QString>> placeholdersShown_;
     // The process's own window (ShowReferFriend) is deleted once closed, after any modal
     // window it may own has ended.
     bool deleteWhenClosed_ = false;

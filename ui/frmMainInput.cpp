@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "ClickableLabel.h"
+#include "KeyCodes.h"
 #include "ZoneCheck.h"
 
 #include "aids/NumberText.h"
@@ -56,6 +57,18 @@ QLineEdit* numberBox(const QString& objectName, uiText::Source accessibleName) {
     // Wide enough for a few digits at any font size; longer texts scroll.
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) +
                          box->fontMetrics().height());
+    // Devanagari digits pasted or dropped in are stored as 0 to 9, as typed ones are.
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        QString stored = text;
+        for (QChar& c : stored) {
+            c = QChar(KeyCodes::StoredDigit(c.unicode()));
+        }
+        if (stored != text) {
+            const int cursor = box->cursorPosition();
+            box->setText(stored);
+            box->setCursorPosition(cursor);
+        }
+    });
     return box;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/OpenFileDialog.h"
 #include "platform/Production.h"
+#include "platform/SaveFileDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -123,3 +124,23 @@ TEST(QtOpenFileDialog, RefusesAReadOnlyFileAndStaysOpen) {
 }
 
 } // namespace
+
+// A name typed without an extension is saved as the type chosen in the list.
+TEST(QtSaveFileDialog, ANameWithoutExtensionTakesTheChosenType) {
+    Folder f;
+    QTimer::singleShot(0, [&f] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("vantrel")) << "the first type";
+        dialog->selectNameFilter(dialog->nameFilters().at(1));
+        emit dialog->filterSelected(dialog->nameFilters().at(1));
+        dialog->selectFile(f.folder + QStringLiteral("/ring"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen = platform::productionSaveFileDialog().chooseSaveFile(
+        nullptr, {QStringLiteral("Save Reading As"),
+                  QStringLiteral("QV Vantrel reading (*.vantrel);;QV Starcall (*.nak)"),
+                  QStringLiteral("*.vantrel"), f.folder + QStringLiteral("/Ann.vantrel")});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(QFileInfo(*chosen).fileName(), QStringLiteral("ring.nak"));
+}

@@ -5,6 +5,7 @@
 
 #include "tests/support/Fakes.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Language.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -370,6 +371,15 @@ TEST(ReferFriendWindow, SubmitShowsTheFirstProblem) {
     w.child<QPushButton>("cmdSubmit")->click();
     ASSERT_EQ(w.fakes.messages.shown.size(), 2U);
     EXPECT_EQ(w.fakes.messages.shown[1].text, QStringLiteral("Please Enter Your Name"));
+
+    // A placeholder still shown when the language changes is no name in the new language.
+    w.box("txtName")->setText(QStringLiteral("Your Name"));
+    Language::Apply(QStringLiteral("hi"));
+    EXPECT_NE(w.box("txtName")->text(), QStringLiteral("Your Name"));
+    w.child<QPushButton>("cmdSubmit")->click();
+    Language::Apply(QStringLiteral("en"));
+    ASSERT_EQ(w.fakes.messages.shown.size(), 3U);
+    EXPECT_EQ(w.box("txtName")->text(), QStringLiteral("Your Name"));
     EXPECT_TRUE(w.fakes.urls.opened.isEmpty());
 }
 

@@ -3,6 +3,7 @@
 #include "ui/ReadingRecord.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -325,6 +326,11 @@ TEST_F(MainWindow, NumberBoxesTakeDigitsAndBackspaceOnly) {
             }
         }
     }
+    // Devanagari digits pasted from the box's menu are stored as 0 to 9 too.
+    QApplication::clipboard()->setText(QString::fromUtf8("\u0967\u096A"));
+    box("txtLatM")->clear();
+    box("txtLatM")->paste();
+    EXPECT_EQ(box("txtLatM")->text(), QStringLiteral("14"));
     // Delete edits silently; the name box has no filter.
     QLineEdit* lat = box("txtLatD");
     lat->setText(start);

@@ -8,6 +8,7 @@
 #include "platform/RunStep.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 
@@ -38,16 +39,17 @@ void write(QLabel* label, const QString& text) {
 
 // One image list: the 27 pictures in table order, with their names in the language `code`
 // ("<key stem>.<code>.jpg", English without a code), at their own size or, doubled, at twice
-// it for screens at scale 2 and for paper.
+// it for screens at scale 2 and for paper. A language without pictures of its own shows the
+// English ones.
 std::vector<QPixmap> loadImages(const QString& code, bool doubled) {
     initPictureResources();
     std::vector<QPixmap> loaded;
     loaded.reserve(NakshatraGroupTable.size());
-    const QString suffix = code == QLatin1String("en") ? QString() : QLatin1Char('.') + code;
+    const QString size = doubled ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg");
     for (const NakshatraRow& row : NakshatraGroupTable) {
-        const QString key = toQString(row.pictureKey).chopped(4) + suffix +
-                            (doubled ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
-        QPixmap picture(QStringLiteral(":/nakshatra/") + key);
+        const QString stem = QStringLiteral(":/nakshatra/") + toQString(row.pictureKey).chopped(4);
+        const QString own = stem + QLatin1Char('.') + code + size;
+        QPixmap picture(code != QLatin1String("en") && QFile::exists(own) ? own : stem + size);
         if (doubled) {
             picture.setDevicePixelRatio(2);
         }

@@ -1,5 +1,6 @@
 #include "Gazetteer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -474,14 +475,33 @@ QString CountryName(const QString& code) {
 }
 
 QString Coordinates(int latitudeMinutes, int longitudeMinutes) {
-    const auto angle = [](int minutes, char positive, char negative) {
+    // `side` is one of the four "%1°%2′ N" messages below, by the sign of `minutes`.
+    const auto angle = [](int minutes, const char* positive, const char* negative) {
         const int magnitude = std::abs(minutes);
-        return QStringLiteral("%1°%2′ %3")
+        return QCoreApplication::translate("PlaceText", minutes < 0 ? negative : positive)
             .arg(magnitude / 60)
-            .arg(magnitude % 60)
-            .arg(QLatin1Char(minutes < 0 ? negative : positive));
+            .arg(magnitude % 60);
     };
-    return angle(latitudeMinutes, 'N', 'S') + QLatin1Char(' ') + angle(longitudeMinutes, 'E', 'W');
+    return QCoreApplication::translate("PlaceText", "%1 %2", "latitude longitude")
+        .arg(angle(latitudeMinutes, QT_TRANSLATE_NOOP("PlaceText", "%1°%2′ N"),
+                   QT_TRANSLATE_NOOP("PlaceText", "%1°%2′ S")),
+             angle(longitudeMinutes, QT_TRANSLATE_NOOP("PlaceText", "%1°%2′ E"),
+                   QT_TRANSLATE_NOOP("PlaceText", "%1°%2′ W")));
+}
+
+QString PlaceName(const QStringList& parts) {
+    switch (parts.size()) {
+    case 0:
+        return {};
+    case 1:
+        return parts[0];
+    case 2:
+        return QCoreApplication::translate("PlaceText", "%1, %2", "place, country")
+            .arg(parts[0], parts[1]);
+    default:
+        return QCoreApplication::translate("PlaceText", "%1, %2, %3", "place, region, country")
+            .arg(parts[0], parts[1], parts[2]);
+    }
 }
 
 QString Suggestion(const Gazetteer::Place& place) {
@@ -490,9 +510,9 @@ QString Suggestion(const Gazetteer::Place& place) {
         where.push_back(place.region);
     }
     where.push_back(place.country);
-    return where.join(QStringLiteral(", ")) + QStringLiteral(": ") +
-           Coordinates(place.latitudeMinutes, place.longitudeMinutes) + QStringLiteral(", ") +
-           QString::fromLatin1(place.zone);
+    return QCoreApplication::translate("PlaceText", "%1: %2, %3", "place: coordinates, zone")
+        .arg(PlaceName(where), Coordinates(place.latitudeMinutes, place.longitudeMinutes),
+             QString::fromLatin1(place.zone));
 }
 
 } // namespace PlaceText

@@ -125,8 +125,14 @@ void AppendFoldedAscii(std::string& out, std::string_view ascii);
 // mended; the code itself for a code QLocale does not know.
 QString CountryName(const QString& code);
 
-// "40°25′ N 3°42′ W" for whole minutes of arc, north and east positive.
+// "40°25′ N 3°42′ W" for whole minutes of arc, north and east positive, in the language in
+// force.
 QString Coordinates(int latitudeMinutes, int longitudeMinutes);
+
+// Given: one to three names, the most local first (a city, its region, its country).
+// Returns them as one place name, "Madrid, Madrid, Spain"; an empty text for none. A fourth
+// name and beyond are left out.
+QString PlaceName(const QStringList& parts);
 
 // A suggestion as the City box lists it:
 // "Madrid, Madrid, Spain: 40°25′ N 3°42′ W, Europe/Madrid".

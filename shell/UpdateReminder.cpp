@@ -122,9 +122,8 @@ QString SettingsKey() {
 
 QString QuestionText() {
     return QCoreApplication::translate("UpdateReminder",
-                                       "There maybe an update to this software available") +
-           QLatin1Char('\r') +
-           QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
+                                       "There maybe an update to this software available\r"
+                                       "Do you want to check for an update?");
 }
 
 } // namespace UpdateReminder

@@ -169,6 +169,45 @@
     </message>
 </context>
 <context>
+    <name>PlaceText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>latitude longitude</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ उत्तर</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ दक्षिण</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ पूर्व</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ पश्चिम</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>place, country</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>place, region, country</comment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>place: coordinates, zone</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>ProgramIcon</name>
     <message>
         <source>Program icon</source>
@@ -212,10 +251,6 @@
         <translation>दो घंटे पहले से दो घंटे बाद तक चंद्रमा इसी नक्षत्र में रहता है।</translation>
     </message>
     <message>
-        <source> on %1</source>
-        <translation>, %1 को</translation>
-    </message>
-    <message>
         <source>Moon at %1°%2′ sidereal: %3, quarter %4.</source>
         <translation>चंद्रमा निरयण %1°%2′ पर: %3, पाद %4।</translation>
     </message>
@@ -230,6 +265,10 @@
     <message>
         <source>Until %1 the Moon was in %2, %3: %4.</source>
         <translation>%1 तक चंद्रमा %2 में था, %3: %4।</translation>
+    </message>
+    <message>
+        <source>%1 local time on %2</source>
+        <translation>%2 को स्थानीय समय %1</translation>
     </message>
 </context>
 <context>
@@ -350,6 +389,10 @@ This reading is no longer there; it has been removed from the list.</source>
         <source>%1 local time, %2: %3 UT</source>
         <translation>स्थानीय समय %1, %2: %3 UT</translation>
     </message>
+    <message>
+        <source>%1 local time, %2: %3 UT, %4</source>
+        <translation>स्थानीय समय %1, %2: %4 को %3 UT</translation>
+    </message>
 </context>
 <context>
     <name>ReadingReport</name>
@@ -409,13 +452,35 @@ This reading is no longer there; it has been removed from the list.</source>
         <source>the document could not be drawn</source>
         <translation>दस्तावेज़ बनाया नहीं जा सका</translation>
     </message>
+    <message>
+        <source>%1°%2′ East</source>
+        <translation>%1°%2′ पूर्व</translation>
+    </message>
+    <message>
+        <source>%1°%2′ West</source>
+        <translation>%1°%2′ पश्चिम</translation>
+    </message>
+    <message>
+        <source>%1°%2′ South</source>
+        <translation>%1°%2′ दक्षिण</translation>
+    </message>
+    <message>
+        <source>%1°%2′ North</source>
+        <translation>%1°%2′ उत्तर</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>longitude, latitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>caption: text</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReadingSave</name>
-    <message>
-        <source>A saved reading cannot hold all of this reading. Saving leaves out:</source>
-        <translation>सहेजा गया फल इस फल का सब कुछ नहीं रख सकता। सहेजने पर ये छूट जाएँगे:</translation>
-    </message>
     <message>
         <source>the characters %1</source>
         <translation>अक्षर %1</translation>
@@ -425,22 +490,33 @@ This reading is no longer there; it has been removed from the list.</source>
         <translation>अंतिम %1 अक्षर (अधिकतम %2 रखे जाते हैं)</translation>
     </message>
     <message>
-        <source> and </source>
-        <translation> और </translation>
-    </message>
-    <message>
-        <source>
-Save the reading without them?</source>
-        <translation>
-क्या इनके बिना फल सहेजें?</translation>
-    </message>
-    <message>
         <source>Saved readings (%1)</source>
         <translation>सहेजे गए फल (%1)</translation>
     </message>
     <message>
         <source>QV Vantrel reading (*.vantrel)</source>
         <translation>QV Vantrel फल (*.vantrel)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>फल</translation>
+    </message>
+    <message>
+        <source>the characters %1 and the last %2 characters (at most %3 are kept)</source>
+        <translation>अक्षर %1 और अंतिम %2 अक्षर (अधिकतम %3 रखे जाते हैं)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>box name: what is left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>A saved reading cannot hold all of this reading. Saving leaves out:
+%1
+Save the reading without them?</source>
+        <translation>सहेजा गया फल इस फल का सब कुछ नहीं रख सकता। सहेजने पर ये छूट जाएँगे:
+%1
+क्या इनके बिना फल सहेजें?</translation>
     </message>
 </context>
 <context>
@@ -460,12 +536,8 @@ Save the reading without them?</source>
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available</source>
-        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है</translation>
-    </message>
-    <message>
-        <source>Do you want to check for an update?</source>
-        <translation>क्या आप नया संस्करण देखना चाहते हैं?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है<byte value="xd"/>क्या आप नया संस्करण देखना चाहते हैं?</translation>
     </message>
 </context>
 <context>

@@ -63,22 +63,21 @@ QString MomentLine(const ReadingInput& reading, const QLocale& locale) {
         offset = QCoreApplication::translate("ReadingMoment", "%1 (daylight saving included)")
                      .arg(offset);
     }
-    QString line = QCoreApplication::translate("ReadingMoment", "%1 local time, %2: %3 UT")
-                       .arg(clockTime(localMinutes), offset, clockTime(universalMinutes));
-
     // Both clocks count from the start of the local date's day.
     const auto dayNumber = static_cast<std::int64_t>(time.julianDay);
     const std::int64_t localDay = dayNumber + dayOf(localMinutes);
     const std::int64_t universalDay = dayNumber + dayOf(universalMinutes);
+    std::optional<QString> universalDate;
     if (universalDay != localDay) {
         const modEphemeris::CivilDate date = modEphemeris::CivilDateOf(universalDay);
-        const std::optional<QString> dateLine =
-            modNakshatraInformation::DateLine(date.month, date.day, date.year, locale);
-        if (dateLine) {
-            line += QStringLiteral(", ") + *dateLine;
-        }
+        universalDate = modNakshatraInformation::DateLine(date.month, date.day, date.year, locale);
     }
-    return line;
+    if (universalDate) {
+        return QCoreApplication::translate("ReadingMoment", "%1 local time, %2: %3 UT, %4")
+            .arg(clockTime(localMinutes), offset, clockTime(universalMinutes), *universalDate);
+    }
+    return QCoreApplication::translate("ReadingMoment", "%1 local time, %2: %3 UT")
+        .arg(clockTime(localMinutes), offset, clockTime(universalMinutes));
 }
 
 } // namespace ReadingMoment

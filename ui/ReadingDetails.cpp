@@ -35,10 +35,9 @@ QDate dateAfter(const ReadingInput& reading, int days) {
     return QDate(reading.year, reading.month, 1).addDays(reading.day - 1 + days);
 }
 
-QString onDate(const QDate& date, const QLocale& locale) {
-    return QCoreApplication::translate("ReadingDetails", " on %1")
-        .arg(modNakshatraInformation::DateLine(date.month(), date.day(), date.year(), locale)
-                 .value_or(QString()));
+QString dateText(const QDate& date, const QLocale& locale) {
+    return modNakshatraInformation::DateLine(date.month(), date.day(), date.year(), locale)
+        .value_or(QString());
 }
 
 } // namespace
@@ -68,11 +67,12 @@ QString ChangeLine(const modEphemeris::NakshatraChange& change, const ReadingInp
         }
     }
     const ReadingInput& at = change.reading;
-    QString when = QCoreApplication::translate("ReadingDetails", "%1 local time")
-                       .arg(ClockText(at.hour, at.minute));
-    if (at.day != entered.day) {
-        when += onDate(dateAfter(entered, at.day - entered.day), locale);
-    }
+    const QString clock = ClockText(at.hour, at.minute);
+    const QString when =
+        at.day == entered.day
+            ? QCoreApplication::translate("ReadingDetails", "%1 local time").arg(clock)
+            : QCoreApplication::translate("ReadingDetails", "%1 local time on %2")
+                  .arg(clock, dateText(dateAfter(entered, at.day - entered.day), locale));
     const QString text =
         change.minutes > 0
             ? QCoreApplication::translate("ReadingDetails", "From %1 the Moon is in %2, %3: %4.")

@@ -8,6 +8,7 @@
 #include "modNakshatraInformation.h"
 
 #include "ProgramInfo.h"
+#include "aids/Gazetteer.h"
 #include "engine/modEphemeris.h"
 #include "platform/WholeFile.h"
 
@@ -65,8 +66,24 @@ bool needsShaping(const QString& text) {
     });
 }
 
-QString degreesText(int degrees, int minutes, const QString& side) {
-    return QStringLiteral("%1°%2′ ").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0')) + side;
+// `side` is one of the four "%1°%2′ East" messages below.
+QString degreesText(int degrees, int minutes, const char* side) {
+    return QCoreApplication::translate("ReadingReport", side)
+        .arg(degrees)
+        .arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+QString coordinatesText(const PlaceRecord& place) {
+    const QString longitude =
+        degreesText(place.longitudeDegrees, place.longitudeMinutes,
+                    place.east ? QT_TRANSLATE_NOOP("ReadingReport", "%1°%2′ East")
+                               : QT_TRANSLATE_NOOP("ReadingReport", "%1°%2′ West"));
+    const QString latitude =
+        degreesText(place.latitudeDegrees, place.latitudeMinutes,
+                    place.south ? QT_TRANSLATE_NOOP("ReadingReport", "%1°%2′ South")
+                                : QT_TRANSLATE_NOOP("ReadingReport", "%1°%2′ North"));
+    return QCoreApplication::translate("ReadingReport", "%1, %2", "longitude, latitude")
+        .arg(longitude, latitude);
 }
 
 int pictureNumberOf(const QString& name) {
@@ -190,15 +207,9 @@ Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
             placeParts << part.trimmed();
         }
     }
+    const QString placeName = PlaceText::PlaceName(placeParts);
     const QString zone = zoneText(reading);
-    const QString coordinates =
-        degreesText(place.longitudeDegrees, place.longitudeMinutes,
-                    place.east ? QCoreApplication::translate("frmMain", "East")
-                               : QCoreApplication::translate("frmMain", "West")) +
-        QStringLiteral(", ") +
-        degreesText(place.latitudeDegrees, place.latitudeMinutes,
-                    place.south ? QCoreApplication::translate("frmMain", "South")
-                                : QCoreApplication::translate("frmMain", "North"));
+    const QString coordinates = coordinatesText(place);
 
     Report report;
     report.items = {
@@ -208,8 +219,8 @@ Report MakeReport(const ReadingInput& reading, const PlaceRecord& place,
         {translated(QT_TRANSLATE_NOOP("ReadingReport", "Moment")),
          ReadingMoment::MomentLine(reading, locale)},
         {translated(QT_TRANSLATE_NOOP("ReadingReport", "Place")),
-         placeParts.isEmpty() ? translated(QT_TRANSLATE_NOOP("ReadingReport", "not given"))
-                              : placeParts.join(QStringLiteral(", ")),
+         placeName.isEmpty() ? translated(QT_TRANSLATE_NOOP("ReadingReport", "not given"))
+                             : placeName,
          TypedTextLines},
         {translated(QT_TRANSLATE_NOOP("ReadingReport", "Longitude and latitude")), coordinates},
         {translated(QT_TRANSLATE_NOOP("ReadingReport", "Time zone")), zone},
@@ -248,7 +259,9 @@ QString ReportTitle() {
 QString SummaryText(const Report& report) {
     QString text = title() + QLatin1Char('\n');
     for (const Item& item : report.items) {
-        text += item.caption + QStringLiteral(": ") + item.text + QLatin1Char('\n');
+        text += QCoreApplication::translate("ReadingReport", "%1: %2", "caption: text")
+                    .arg(item.caption, item.text) +
+                QLatin1Char('\n');
     }
     return text;
 }

@@ -63,7 +63,7 @@ QString SuggestedFileName(const SavedReading::Record& record, const QString& ext
         name = name.trimmed();
     }
     if (name.isEmpty()) {
-        name = QStringLiteral("Reading");
+        name = QCoreApplication::translate("ReadingSave", "Reading");
     }
     if (record.monthPosition >= 0 && !record.year.isEmpty() && !record.day.isEmpty()) {
         name += QLatin1Char(' ') + record.year + QLatin1Char('-') +
@@ -118,32 +118,38 @@ QString WithExtension(const QString& path, const QStringList& extensions) {
 
 QString LossQuestion(const std::vector<SavedReading::LineLoss>& losses,
                      const std::array<QString, SavedReading::LineCount>& boxNames) {
-    QString text = QCoreApplication::translate("ReadingSave",
-                                               "A saved reading cannot hold all of this reading. "
-                                               "Saving leaves out:");
     const QLocale c = QLocale::c();
+    QStringList lines;
     for (const SavedReading::LineLoss& loss : losses) {
-        QStringList parts;
-        if (!loss.characters.isEmpty()) {
-            QStringList quoted;
-            for (qsizetype i = 0; i < loss.characters.size(); ++i) {
-                const qsizetype length = loss.characters[i].isHighSurrogate() ? 2 : 1;
-                quoted << QLatin1Char('"') + loss.characters.mid(i, length) + QLatin1Char('"');
-                i += length - 1;
-            }
-            parts << QCoreApplication::translate("ReadingSave", "the characters %1")
-                         .arg(quoted.join(QStringLiteral(", ")));
+        QStringList quoted;
+        for (qsizetype i = 0; i < loss.characters.size(); ++i) {
+            const qsizetype length = loss.characters[i].isHighSurrogate() ? 2 : 1;
+            quoted << QLatin1Char('"') + loss.characters.mid(i, length) + QLatin1Char('"');
+            i += length - 1;
         }
-        if (loss.beyondLimit > 0) {
-            parts << QCoreApplication::translate("ReadingSave",
-                                                 "the last %1 characters (at most %2 are kept)")
-                         .arg(c.toString(loss.beyondLimit), c.toString(Scrambler::LongestText));
+        const QString characters = quoted.join(QStringLiteral(", "));
+        const QString beyond = c.toString(loss.beyondLimit);
+        const QString kept = c.toString(Scrambler::LongestText);
+        QString left;
+        if (loss.beyondLimit <= 0) {
+            left = QCoreApplication::translate("ReadingSave", "the characters %1").arg(characters);
+        } else if (characters.isEmpty()) {
+            left = QCoreApplication::translate("ReadingSave",
+                                               "the last %1 characters (at most %2 are kept)")
+                       .arg(beyond, kept);
+        } else {
+            left = QCoreApplication::translate(
+                       "ReadingSave",
+                       "the characters %1 and the last %2 characters (at most %3 are kept)")
+                       .arg(characters, beyond, kept);
         }
-        text += QLatin1Char('\n') + boxNames[static_cast<std::size_t>(loss.line)] +
-                QStringLiteral(": ") +
-                parts.join(QCoreApplication::translate("ReadingSave", " and "));
+        lines << QCoreApplication::translate("ReadingSave", "%1: %2", "box name: what is left out")
+                     .arg(boxNames[static_cast<std::size_t>(loss.line)], left);
     }
-    return text + QCoreApplication::translate("ReadingSave", "\nSave the reading without them?");
+    return QCoreApplication::translate("ReadingSave",
+                                       "A saved reading cannot hold all of this reading. "
+                                       "Saving leaves out:\n%1\nSave the reading without them?")
+        .arg(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace ReadingSave

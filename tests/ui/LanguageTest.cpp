@@ -2,8 +2,13 @@
 // tables, and the main window switched to Hindi and back with a reading on it.
 #include "UiTestSupport.h"
 
+#include "aids/Gazetteer.h"
+#include "tests/engine/TestReadings.h"
 #include "ui/Language.h"
+#include "ui/MomentLine.h"
 #include "ui/NakshatraTables.h"
+#include "ui/ReadingDetails.h"
+#include "ui/ReadingSave.h"
 #include "ui/modNakshatraInformation.h"
 
 #include <QAbstractButton>
@@ -94,6 +99,34 @@ TEST(Language, EveryTableRowHasItsHindi) {
                 return c.script() == QChar::Script_Latin;
             })) << std::string(text);
         }
+    }
+}
+
+// A text with values is one message: in Hindi the values stand where Hindi puts them (the date
+// before "को", the direction after the degrees), with no English word or letter glued on.
+TEST(Language, TextsWithValuesAreWholeMessagesInHindi) {
+    const InLanguage hindi("hi");
+    const QLocale locale(QLocale::Hindi, QLocale::India);
+    const ReadingInput newYork =
+        testreadings::reading(12, 31, 2024, 23, 30, 5, 0, false, 74, 0, false);
+    const ReadingInput afterMidnight =
+        testreadings::reading(7, 4, 2025, 23, 50, 12, 40, true, 170, 0, false);
+    struct Case {
+        const char* what;
+        QString text;
+        const char* part; // UTF-8
+    };
+    const Case cases[] = {
+        {"place finder's coordinates", PlaceText::Coordinates(-209, 0), "3°29′ दक्षिण 0°0′ पूर्व"},
+        {"moment line into the next day", ReadingMoment::MomentLine(newYork, locale),
+         ": 1 जनवरी 2025 को 04:30 UT"},
+        {"nearest change on the next day", ReadingDetails::DetailsOf(afterMidnight, locale).change,
+         "5 जुलाई 2025 को स्थानीय समय 0:03 से"},
+        {"a reading without a name", ReadingSave::SuggestedFileName({}), "फल.vantrel"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(c.text.contains(QString::fromUtf8(c.part)))
+            << c.what << ": " << c.text.toStdString();
     }
 }
 

@@ -222,6 +222,57 @@
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>यहाँ देखें:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>फ़ाइल का नाम (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>फ़ाइल का प्रकार:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>पीछे</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>ऊपर का फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>नया फ़ोल्डर बनाएँ</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>सूची दृश्य</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>विवरण दृश्य</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>किनारे की पट्टी</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -8,6 +8,7 @@
 #include "modNakshatraInformation.h"
 
 #include "ProgramInfo.h"
+#include "platform/FittedLabel.h"
 #include "platform/Named.h"
 #include "platform/UiText.h"
 
@@ -86,7 +87,7 @@ QWidget* frmMain::createResultPanel() {
     fraResult = named(new QWidget, "fraResult");
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         const QString index = QString::number(i);
-        lblLabels[i] = named(new QLabel, QStringLiteral("lblLabels") + index);
+        lblLabels[i] = named(new FittedLabel, QStringLiteral("lblLabels") + index);
         uiText::set(lblLabels[i], "text", {"frmMain", ResultTexts::Captions[i]});
         QFont bold = lblLabels[i]->font();
         bold.setBold(true);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that is never shorter than its text needs. QLabel measures a line by the font that
+// draws it; Devanagari is drawn by a fallback font whose line is shorter than the program
+// font's, while its vowel signs reach above that line's ascent. A FittedLabel takes the
+// program font's full line for each line of text, and room for ink beyond the line.
+class FittedLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit FittedLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // Given a label that does not wrap, returns the height its text needs: each line the
+    // program font's height (line spacing between lines), and where the drawn ink of a line
+    // goes beyond the line the font that draws it gives, twice that much more, since the
+    // label centres its text. Margins are included; a wrapping label or a picture gives 0.
+    static int NeededHeight(const QLabel& label);
+};

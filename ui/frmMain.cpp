@@ -43,10 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createControls();
     Form_Load();
     placeFinder_ = new PlaceFinder(this, inputControls());
-    connect(placeFinder_, &PlaceFinder::panelHeightChanged, this, [this] {
-        panels->setMinimumHeight(fraMain->minimumSizeHint().height());
-        fitHeightToWidth();
-    });
+    connect(placeFinder_, &PlaceFinder::panelHeightChanged, this, &frmMain::fitPanels);
 }
 
 void frmMain::createControls() {
@@ -185,6 +182,11 @@ bool frmMain::event(QEvent* event) {
     return handled;
 }
 
+void frmMain::fitPanels() {
+    panels->setMinimumHeight(fraMain->minimumSizeHint().height());
+    fitHeightToWidth();
+}
+
 void frmMain::fitHeightToWidth() {
     QWidget* central = centralWidget();
     if (central == nullptr || central->layout() == nullptr) {
@@ -223,6 +225,7 @@ void frmMain::Form_Load() {
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        fitPanels();
     }
     QMainWindow::changeEvent(event);
 }

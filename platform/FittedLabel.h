@@ -14,9 +14,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // Given a label that does not wrap, returns the height its text needs: each line the
-    // program font's height (line spacing between lines), and where the drawn ink of a line
-    // goes beyond the line the font that draws it gives, twice that much more, since the
-    // label centres its text. Margins are included; a wrapping label or a picture gives 0.
+    // Given a label that does not wrap, returns the height its text needs: the larger of the
+    // program font's lines (its height, and its line spacing between lines) and the lines as
+    // the drawing fonts lay them out, with twice as much again as the ink reaches beyond a
+    // line (the label centres its text). Margins are included; a wrapping label, a picture or
+    // no text gives 0.
     static int NeededHeight(const QLabel& label);
 };

@@ -1,8 +1,11 @@
 #include "MessageBox.h"
 
+#include "FittedLabel.h"
 #include "ModalWindows.h"
 
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -20,6 +23,12 @@ QString displayText(const QString& text) {
 
 int runMessageBox(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
+    // Qt's own label of the text is sized by the font that draws it, which for Devanagari is
+    // shorter than the text needs: it gets the height a FittedLabel would take.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setMinimumHeight(
+            std::max(label->minimumSizeHint().height(), FittedLabel::NeededHeight(*label)));
+    }
     return runModal(box);
 }
 

@@ -53,7 +53,7 @@ QAccessibleInterface* accessibleClickableLabel(const QString& className, QObject
 
 } // namespace
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : FittedLabel(text, parent) {
     static const bool accessibleAsLink = [] {
         QAccessible::installFactory(accessibleClickableLabel);
         return true;

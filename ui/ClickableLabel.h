@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "platform/FittedLabel.h"
 
-// A text label that acts like a link: hand pointer, one click activates it. It also takes
-// keyboard focus (after a window's ordinary controls) and activates on Space or Enter.
-class ClickableLabel : public QLabel {
+// A text label, as tall as its text needs, that acts like a link: hand pointer, one click activates
+// it. It also takes keyboard focus (after a window's ordinary controls) and activates on Space or
+// Enter.
+class ClickableLabel : public FittedLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(const QString& text = {}, QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 #include "modNakshatraInformation.h"
 
 #include "ProgramInfo.h"
+#include "platform/FittedLabel.h"
 #include "platform/Named.h"
 #include "platform/UiText.h"
 
@@ -42,10 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createControls();
     Form_Load();
     placeFinder_ = new PlaceFinder(this, inputControls());
-    connect(placeFinder_, &PlaceFinder::panelHeightChanged, this, [this] {
-        panels->setMinimumHeight(fraMain->minimumSizeHint().height());
-        fitHeightToWidth();
-    });
+    connect(placeFinder_, &PlaceFinder::panelHeightChanged, this, &frmMain::fitPanels);
 }
 
 void frmMain::createControls() {
@@ -86,7 +84,7 @@ QWidget* frmMain::createResultPanel() {
     fraResult = named(new QWidget, "fraResult");
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         const QString index = QString::number(i);
-        lblLabels[i] = named(new QLabel, QStringLiteral("lblLabels") + index);
+        lblLabels[i] = named(new FittedLabel, QStringLiteral("lblLabels") + index);
         uiText::set(lblLabels[i], "text", {"frmMain", ResultTexts::Captions[i]});
         QFont bold = lblLabels[i]->font();
         bold.setBold(true);
@@ -184,6 +182,11 @@ bool frmMain::event(QEvent* event) {
     return handled;
 }
 
+void frmMain::fitPanels() {
+    panels->setMinimumHeight(fraMain->minimumSizeHint().height());
+    fitHeightToWidth();
+}
+
 void frmMain::fitHeightToWidth() {
     QWidget* central = centralWidget();
     if (central == nullptr || central->layout() == nullptr) {
@@ -222,6 +225,7 @@ void frmMain::Form_Load() {
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        fitPanels();
     }
     QMainWindow::changeEvent(event);
 }

@@ -145,6 +145,9 @@ private:
     // The window is never shorter than its wrapped texts need at its width.
     bool event(QEvent* event) override;
     void fitHeightToWidth();
+    // The panels' place takes the input panel's least height again (it grows with a place
+    // note, and with the taller script of another language), then the window fits its width.
+    void fitPanels();
     void readEntries(InputChecks::FormEntries& entries) const;
     modNakshatraInformation::ResultView resultView() const;
     void showPanel(QWidget* panel, QWidget* defaultFocus);

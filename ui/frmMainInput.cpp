@@ -8,6 +8,7 @@
 
 #include "aids/NumberText.h"
 
+#include "platform/FittedLabel.h"
 #include "platform/Named.h"
 #include "platform/UiText.h"
 
@@ -99,7 +100,7 @@ QPixmap moonPicture(int size, qreal pixelRatio) {
 }
 
 QLabel* caption(const char* source, QWidget* buddy, const QString& objectName) {
-    auto* label = named(new QLabel, objectName);
+    auto* label = named(new FittedLabel, objectName);
     uiText::set(label, "text", text(source));
     label->setBuddy(buddy);
     return label;
@@ -346,7 +347,7 @@ void frmMain::addPlaceRows(QGridLayout& grid, int firstRow) {
     txtMCity = named(new QLineEdit, "txtMCity", text(QT_TR_NOOP("City")));
     txtMState = named(new QLineEdit, "txtMState", text(QT_TR_NOOP("State")));
     txtMCountry = named(new QLineEdit, "txtMCountry", text(QT_TR_NOOP("Country")));
-    lblPlaceNote = named(new QLabel, "lblPlaceNote", text(QT_TR_NOOP("Note on the place")));
+    lblPlaceNote = named(new FittedLabel, "lblPlaceNote", text(QT_TR_NOOP("Note on the place")));
     lblPlaceNote->setTextFormat(Qt::PlainText);
     lblPlaceNote->hide();
     auto* city = new QVBoxLayout;

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -106,7 +107,8 @@ TEST(AccessibleNames, ClickableLabelsAreLinksAScreenReaderCanFollow) {
     QAccessibleInterface* help =
         QAccessible::queryAccessibleInterface(shell.control<ClickableLabel>("lblTZHelp"));
     EXPECT_EQ(help->role(), QAccessible::Link);
-    EXPECT_EQ(help->text(QAccessible::Name), QStringLiteral("Time zone help"))
+    EXPECT_EQ(help->text(QAccessible::Name),
+              QCoreApplication::translate("frmMain", "Time zone help"))
         << "spoken in full, not as the caption's abbreviation";
 }
 
@@ -119,7 +121,7 @@ TEST(AccessibleNames, ClickableLabelWithoutANameOfItsOwnIsNamedByItsText) {
         << "not the title of the frame around it";
 }
 
-// The labels beside the result texts, by index.
+// The labels beside the result texts, by index, in the English of the context "frmMain".
 const char* const ResultCaptions[5] = {
     "Nakshatra for the day", "Nakshatra Group", "Characteristics",
     "Interpretation for Recovery of Lost Objects", "Date on which the Object was lost"};
@@ -141,7 +143,7 @@ void expectResultsSpoken(const a11ytest::ShellWindow& shell, const char* reading
         for (const auto& [other, relation] : spoken->relations(QAccessible::Label)) {
             captions << other->text(QAccessible::Name);
         }
-        EXPECT_EQ(captions, QStringList{QLatin1String(ResultCaptions[i])});
+        EXPECT_EQ(captions, QStringList{QCoreApplication::translate("frmMain", ResultCaptions[i])});
     }
 }
 
@@ -164,7 +166,7 @@ TEST(AccessibleNames, ResultLabelsSpeakEachReadingUnderTheirCaptions) {
 // list's current entry as its name there), so every list must have one saying what it holds.
 struct ListLabelCase {
     const char* list;
-    const char* label; // the text of a label related to it
+    const char* label; // the text of a label related to it, in English (context "frmMain")
 };
 
 TEST(AccessibleNames, EveryPickOnlyListIsLabelledByItsName) {
@@ -184,7 +186,7 @@ TEST(AccessibleNames, EveryPickOnlyListIsLabelledByItsName) {
                 labels << other->text(QAccessible::Name);
             }
         }
-        EXPECT_TRUE(labels.contains(QLatin1String(c.label)))
+        EXPECT_TRUE(labels.contains(QCoreApplication::translate("frmMain", c.label)))
             << "labelled by: " << labels.join(QStringLiteral(", ")).toStdString();
     }
 }

@@ -212,7 +212,8 @@ TEST(Keyboard, MainWindowAccessKeysReachTheirCommands) {
     EXPECT_EQ(fakes.openFile.requests.size(), 1U) << "Alt+O opens a saved reading";
 
     accessKey(name, Qt::Key_G, [&] { return !fakes.messages.shown.empty(); });
-    EXPECT_EQ(line(fakes.messages.texts()), "Please Enter Name")
+    EXPECT_EQ(line(fakes.messages.texts()),
+              QCoreApplication::translate("InputChecks", "Please Enter Name").toStdString())
         << "Alt+G calculates, and the first check speaks";
 
     shell.calculate();
@@ -295,8 +296,9 @@ TEST(Keyboard, ReadingIsCopiedPrintedAndExportedByAccessKeys) {
     QApplication::clipboard()->clear();
     accessKey(shell.control("cmdBack"), Qt::Key_C,
               [] { return !QApplication::clipboard()->text().isEmpty(); });
-    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("Name: Ann\n")))
-        << "Alt+C copies the reading";
+    const QString nameLine =
+        QCoreApplication::translate("ReadingReport", "Name") + QStringLiteral(": Ann\n");
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(nameLine)) << "Alt+C copies the reading";
 
     menuByKeys(shell.main(), Qt::Key_F, Qt::Key_P);
     EXPECT_EQ(fakes.printer.pagesPainted, 1) << "Alt+F, P prints";

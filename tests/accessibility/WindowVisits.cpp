@@ -5,6 +5,7 @@
 #include "shell/ShellWiring.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmReferFriend.h"
+#include "ui/Language.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -152,6 +153,22 @@ std::vector<ProgramWindow> programWindows() {
              QCoreApplication::processEvents();
              EXPECT_FALSE(shell.control<QLabel>("lblZoneWarning")->text().isEmpty());
              visit(shell.main());
+         }},
+        {"frmMain with a reading, switched from English to Hindi while open",
+         [](const Visit& visit) {
+             const QString runLanguage = Language::Current();
+             Language::Apply(QStringLiteral("en"));
+             {
+                 ShellWindow shell;
+                 shell.calculate();
+                 Language::Apply(QStringLiteral("hi"));
+                 // The new texts ask for a new layout, which moves the wrapped texts, which ask
+                 // for another: two passes of the event loop.
+                 QCoreApplication::processEvents();
+                 QCoreApplication::processEvents();
+                 visit(shell.main());
+             }
+             Language::Apply(runLanguage);
          }},
         {"frmTimeZone from TZ Help",
          [](const Visit& visit) {

@@ -163,9 +163,10 @@ std::vector<ProgramWindow> programWindows() {
                  shell.calculate();
                  Language::Apply(QStringLiteral("hi"));
                  // The new texts ask for a new layout, which moves the wrapped texts, which ask
-                 // for another: two passes of the event loop.
-                 QCoreApplication::processEvents();
-                 QCoreApplication::processEvents();
+                 // for another: a few passes of the event loop.
+                 for (int pass = 0; pass < 5; ++pass) {
+                     QCoreApplication::processEvents();
+                 }
                  visit(shell.main());
              }
              Language::Apply(runLanguage);

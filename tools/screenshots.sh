@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Takes the README's two screenshots of the main window under a virtual X server: the input
-# panel filled in by keyboard, and the reading that the calculate command then shows.
+# Takes the README's screenshots of the main window under a virtual X server: the input
+# panel filled in by keyboard with a place chosen in the place finder, the reading that the
+# calculate command then shows, and the same reading after Language > Hindi.
 #
 # Usage: tools/screenshots.sh [PROGRAM]
 #   PROGRAM defaults to build/release/shell/qv-vantrel; the script builds nothing.
-# Writes docs/screenshots/main-input.png and docs/screenshots/main-result.png.
+# Writes docs/screenshots/main-input.png, main-result.png and main-result.hi.png.
 # Needs: xvfb, xdotool, imagemagick (import), dbus (dbus-run-session).
 #
 # The program runs with its own empty home folder, so no settings of the user are read or
@@ -71,8 +72,8 @@ xdotool windowfocus --sync "$window"
 sleep 0.5
 
 # Typing goes to the focused control; Tab follows the window's keyboard order from the name:
-# month, day, year, hour, minute, second, longitude, East/West, latitude, North/South, city,
-# state, country, lookup button, calculate button, open button, DST, zone minutes, zone hours.
+# month, day, year, Now, hour, minute, second, longitude (degrees, minutes, East/West),
+# latitude (degrees, minutes, North/South), city.
 key() { xdotool key --clearmodifiers "$@"; sleep 0.15; }
 typeText() { xdotool type --delay 40 "$1"; sleep 0.3; }
 tab() { key Tab; }
@@ -83,22 +84,12 @@ typeText "Meera"; tab                     # name
 typeText "Jul"; tab                       # month: keyboard search picks July
 typeText "4"; tab                         # day
 typeText "2015"; tab                      # year
+tab                                   # Now
 typeText "21"; tab                        # hour
 typeText "0"; tab                         # minute
-tab                                   # seconds stay 0
-typeText "74"; tab                        # longitude degrees
-typeText "0"; tab                         # longitude minutes
-key Right; tab                        # West
-typeText "40"; tab                        # latitude degrees
-typeText "42"; tab                        # latitude minutes
-tab                                   # North stays
-typeText "New York"; tab                  # city
-typeText "New York"; tab                  # state
-typeText "USA"; tab                       # country
-tab; tab; tab                         # lookup, calculate and open buttons
-key space; tab                        # DST
-typeText "0"; tab                         # zone minutes
-typeText "5"                              # zone hours
+for _ in 1 2 3 4 5 6 7; do tab; done  # seconds stay 0; on past the coordinates to City
+typeText "New York"                       # the place finder suggests New York City first
+key Down; key Return                  # choosing it fills the place, its zone and DST
 sleep 0.5
 
 mkdir -p "$outDir"
@@ -108,4 +99,8 @@ key alt+g                             # "&Get My Vantrel Reading"
 sleep 1
 import -window "$window" "$outDir/main-result.png"
 
-echo "wrote $outDir/main-input.png and $outDir/main-result.png"
+key alt+l; key Down; key Return       # Language > Hindi
+sleep 1
+import -window "$window" "$outDir/main-result.hi.png"
+
+echo "wrote $outDir/main-input.png, $outDir/main-result.png and $outDir/main-result.hi.png"

@@ -253,7 +253,9 @@ QGroupBox* frmMain::createInputPanel() {
         unseen->hide();
     }
     QFrame* zone = createZoneFrame();
-    grid->addWidget(caption(QT_TR_NOOP("Time Zone"), txtZoneHour, "lblTimeZone"), 3, 0);
+    // The zone row is the frame's first line; the zone's name may take a second under it.
+    grid->addWidget(caption(QT_TR_NOOP("Time Zone"), txtZoneHour, "lblTimeZone"), 3, 0,
+                    Qt::AlignTop);
     grid->addWidget(zone, 3, 1);
     addPlaceRows(*grid, 4);
     addCommandRows(*grid, 8);

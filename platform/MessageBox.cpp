@@ -33,13 +33,6 @@ int runMessageBox(QMessageBox& box) {
 }
 
 namespace {
-// Qt's own captions of the buttons that the program's message boxes show. No translation of
-// Qt into every language the program speaks comes with the system, so the program's own
-// translations carry these, in Qt's context.
-[[maybe_unused]] constexpr const char* QtButtonTexts[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel")};
-
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     return icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information;
 }

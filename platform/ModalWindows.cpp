@@ -1,6 +1,5 @@
 #include "ModalWindows.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QList>
@@ -62,25 +61,6 @@ void deleteWhenModalsEnd(QObject* object) {
 bool modalRunning() {
     return runningModals > 0;
 }
-
-namespace {
-// Qt's own captions and tooltips of its file dialog. No translation of Qt into every language
-// the program speaks comes with the system, so the program's own translations carry these, in
-// Qt's context; the dialog finds them there itself.
-[[maybe_unused]] constexpr const char* QtFileDialogTexts[] = {
-    QT_TRANSLATE_NOOP("QFileDialog", "Look in:"),
-    QT_TRANSLATE_NOOP("QFileDialog", "File &name:"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Files of type:"),
-    QT_TRANSLATE_NOOP("QFileDialog", "&Open"),
-    QT_TRANSLATE_NOOP("QFileDialog", "&Save"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Back"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Forward"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Parent Directory"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Create New Folder"),
-    QT_TRANSLATE_NOOP("QFileDialog", "List View"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Detail View"),
-    QT_TRANSLATE_NOOP("QFileDialog", "Sidebar")};
-} // namespace
 
 std::optional<QString> runFileDialog(QFileDialog& dialog) {
     if (runModal(dialog) != QDialog::Accepted) {

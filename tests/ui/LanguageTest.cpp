@@ -15,15 +15,18 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -150,6 +153,19 @@ QStringList textsOf(const QWidget& window) {
         }
     }
     return texts;
+}
+
+// Qt's own texts that the program's windows show come from the program's translations, in the
+// contexts where Qt looks for them.
+TEST(Language, QtsOwnTextsAreInHindi) {
+    const InLanguage hindi("hi");
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    EXPECT_EQ(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+              QString::fromUtf8("पूर्ववत करें (&U)"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QString::fromUtf8("यहाँ देखें:"));
 }
 
 class SwitchedWindow : public uitest::MainWindowTest {};

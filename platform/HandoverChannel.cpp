@@ -299,17 +299,22 @@ bool anyLiveInstance(const QString& folder) {
 HandoverOutcome HandOverPath(const QString& folder, const QString& absolutePath, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     const QByteArray message = messageFor(absolutePath);
-    for (const Candidate& candidate : socketsIn(socketFolderFor(folder))) {
+    const std::vector<Candidate> candidates = socketsIn(socketFolderFor(folder));
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Candidate& candidate = candidates[i];
         if (deadline.hasExpired()) {
             break;
         }
-        switch (offer(candidate.path, message, deadline)) {
+        // Each copy left gets its share of the time left, so that one that hangs cannot keep
+        // the reading from the copies after it.
+        const QDeadlineTimer share(deadline.remainingTime() /
+                                   static_cast<qint64>(candidates.size() - i));
+        switch (offer(candidate.path, message, share)) {
         case Answer::Taken:
             return HandoverOutcome::Delivered;
         case Answer::Refused:
-            break; // the next copy may take it
         case Answer::None:
-            return HandoverOutcome::NotTaken;
+            break; // the next copy may take it
         case Answer::Unreachable: {
             // Nobody listens. Only when its instance is gone too is the socket a leftover;
             // one whose copy is still starting up is left alone.

@@ -152,6 +152,17 @@ TEST(Handover, ACopyThatDoesNotAnswerIsGivenUpAfterTheWait) {
     EXPECT_LT(clock.elapsed(), Answer + 3000);
 }
 
+TEST(Handover, ACopyThatHangsDoesNotKeepThePathFromTheNext) {
+    QTemporaryDir folder;
+    Peers peers;
+    peers.start("hang", folder.path());
+    QTest::qWait(20);
+    QProcess* open = peers.start("take", folder.path());
+    EXPECT_EQ(HandOverPath(folder.path(), QStringLiteral("/r.nak"), Answer),
+              HandoverOutcome::Delivered);
+    EXPECT_EQ(nextLine(*open), QByteArray("took /r.nak"));
+}
+
 TEST(Handover, TheSocketOfAKilledCopyIsClearedOnTheWay) {
     QTemporaryDir folder;
     Peers peers;

@@ -382,6 +382,10 @@ void PlaceFinder::restoreState(const State& state) {
     filled_ = state.filled;
     showZoneName(chosen_ && chosen_->zoneInCharge ? QString::fromLatin1(chosen_->zoneId)
                                                   : QString());
+    // A town the list lacks is said again when it comes back.
+    const QString city = in_.txtMCity->text();
+    showPlaceNote(!chosen_ && list_ && city.trimmed().size() >= NoteLength &&
+                  list_->Search(city, 1).empty());
 }
 
 void PlaceFinder::takeUpPlace(const ChosenPlace& place) {

@@ -246,6 +246,23 @@ TEST_F(PlaceFinderTest, UndoOpenBringsThePlaceBackInChargeOfTheZone) {
     EXPECT_TRUE(dst()) << "the zone follows the date again: summer time in July";
 }
 
+TEST_F(PlaceFinderTest, UndoOpenBringsTheNoteOnATownNotInTheListBack) {
+    auto* undo = new OpenUndo(window);
+    finder()->keepInUndo(*undo);
+    auto* city = control<QLineEdit>("txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("Mordor"));
+    ASSERT_FALSE(city->accessibleDescription().isEmpty());
+    const QString path = dir.filePath(QStringLiteral("reading.nak"));
+    ASSERT_TRUE(savedfiles::writeFile(path, savedfiles::fileBytes(savedfiles::FullReading)));
+    window.openReadingFile(path);
+    ASSERT_TRUE(city->accessibleDescription().isEmpty());
+    undo->undo();
+    EXPECT_EQ(text("txtMCity"), QStringLiteral("Mordor"));
+    EXPECT_FALSE(city->accessibleDescription().isEmpty());
+    EXPECT_TRUE(control("lblPlaceNote")->isVisible());
+}
+
 TEST_F(PlaceFinderTest, AZoneThatCannotBeEnteredIsSaidAndNotFilled) {
     setDate(2025, 1, 2);
     choose("attu");

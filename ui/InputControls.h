@@ -57,3 +57,10 @@ struct InputControls {
 
 // The number of a list's selected entry; nothing when no entry is selected.
 std::optional<int> SelectedNumber(const QComboBox& list);
+// Selects the entry of the number, or no entry for no number; a number the list lacks leaves
+// it as it was.
+void SelectNumber(QComboBox& list, std::optional<int> number);
+
+// The longitude the boxes give, in minutes of arc, east positive; a box without a number
+// counts as 0.
+int LongitudeMinutes(const QString& degrees, const QString& minutes, bool east);

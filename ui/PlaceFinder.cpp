@@ -4,7 +4,6 @@
 
 #include "frmMain.h"
 
-#include "aids/NumberText.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/UiText.h"
@@ -66,13 +65,6 @@ QBoxLayout* rowHolding(QLayout* layout, QWidget* widget) {
 void placeAfter(QWidget* existing, QWidget* added) {
     if (QBoxLayout* row = rowHolding(existing->parentWidget()->layout(), existing)) {
         row->insertWidget(row->indexOf(existing) + 1, added);
-    }
-}
-
-void selectNumber(QComboBox* list, int value) {
-    const int index = list->findText(QString::number(value), Qt::MatchExactly);
-    if (index >= 0) {
-        list->setCurrentIndex(index);
     }
 }
 
@@ -274,11 +266,11 @@ void PlaceFinder::cmdNow_Click() {
     const QDateTime local = zone.isValid() ? utc.toTimeZone(zone) : utc.toLocalTime();
     ++writing_;
     in_.cboMonth->setCurrentIndex(local.date().month() - 1);
-    selectNumber(in_.cboDate, local.date().day());
-    selectNumber(in_.cboYear, local.date().year());
-    selectNumber(in_.cboHH, local.time().hour());
-    selectNumber(in_.cboMM, local.time().minute());
-    selectNumber(in_.cboSS, local.time().second());
+    SelectNumber(*in_.cboDate, local.date().day());
+    SelectNumber(*in_.cboYear, local.date().year());
+    SelectNumber(*in_.cboHH, local.time().hour());
+    SelectNumber(*in_.cboMM, local.time().minute());
+    SelectNumber(*in_.cboSS, local.time().second());
     --writing_;
     if (!zone.isValid() || (chosen_ && !chosen_->zoneInCharge)) {
         return;
@@ -332,10 +324,7 @@ std::optional<QDateTime> PlaceFinder::listedMoment() const {
 
 // The longitude in the boxes, east positive; a box without a number counts as 0.
 int PlaceFinder::listedLongitudeMinutes() const {
-    const int degrees = std::abs(NumberText::ToInt16(in_.txtLonD->text()).value_or(0));
-    const int minutes = std::abs(NumberText::ToInt16(in_.txtLonM->text()).value_or(0));
-    const int magnitude = degrees * MinutesPerDegree + minutes;
-    return in_.optLong0->isChecked() ? magnitude : -magnitude;
+    return LongitudeMinutes(in_.txtLonD->text(), in_.txtLonM->text(), in_.optLong0->isChecked());
 }
 
 bool PlaceFinder::writeZone(const std::optional<ZoneResolver::LocalOffset>& offset,

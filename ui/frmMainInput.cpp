@@ -6,7 +6,6 @@
 #include "KeyCodes.h"
 #include "ZoneCheck.h"
 
-#include "aids/NumberText.h"
 
 #include "platform/FittedLabel.h"
 #include "platform/Named.h"
@@ -33,8 +32,6 @@
 #include <utility>
 
 namespace {
-
-constexpr int MinutesPerDegree = 60;
 
 // Texts of the input panel, in the main window's context.
 uiText::Source text(const char* source) {
@@ -222,12 +219,9 @@ InputControls frmMain::inputControls() const {
 }
 
 void frmMain::zone_Change() {
-    const int longitude =
-        std::abs(NumberText::ToInt16(txtLonD->text()).value_or(0)) * MinutesPerDegree +
-        std::abs(NumberText::ToInt16(txtLonM->text()).value_or(0));
-    lblZoneUtc->setText(ZoneCheck::UtcLabel(txtZoneHour->text(), txtZoneMinute->text(),
-                                            chkDST->isChecked(),
-                                            optLong0->isChecked() ? longitude : -longitude));
+    lblZoneUtc->setText(ZoneCheck::UtcLabel(
+        txtZoneHour->text(), txtZoneMinute->text(), chkDST->isChecked(),
+        LongitudeMinutes(txtLonD->text(), txtLonM->text(), optLong0->isChecked())));
 }
 
 QGroupBox* frmMain::createInputPanel() {

@@ -5,7 +5,6 @@
 #include "InputChecks.h"
 #include "PlaceFinder.h"
 
-#include "aids/NumberText.h"
 #include "aids/ReadingFileReader.h"
 #include "platform/MessageBox.h"
 #include "platform/RunStep.h"
@@ -15,28 +14,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-
-#include <cstdlib>
-
-namespace {
-
-constexpr int MinutesPerDegree = 60;
-
-// Selects the entry of the number; nothing selected for no number. The reader lets through
-// only numbers the lists hold.
-void selectNumber(QComboBox* list, const std::optional<int>& number) {
-    list->setCurrentIndex(number ? list->findText(QString::number(*number), Qt::MatchExactly) : -1);
-}
-
-// The longitude of the record, east positive; a box without a number counts as 0.
-int longitudeMinutesOf(const ReadingFile::Record& r) {
-    const int degrees = std::abs(NumberText::ToInt16(r.longitudeDegrees).value_or(0));
-    const int minutes = std::abs(NumberText::ToInt16(r.longitudeMinutes).value_or(0));
-    const int magnitude = degrees * MinutesPerDegree + minutes;
-    return r.east ? magnitude : -magnitude;
-}
-
-} // namespace
 
 ReadingFile::Record frmMain::readingFileRecord() const {
     InputChecks::FormEntries e;
@@ -73,11 +50,11 @@ ReadingFile::Record frmMain::readingFileRecord() const {
 void frmMain::applyReadingFile(const ReadingFile::Record& r) {
     txtName->setText(r.name);
     cboMonth->setCurrentIndex(r.month - 1);
-    selectNumber(cboDate, r.day);
-    selectNumber(cboYear, r.year);
-    selectNumber(cboHH, r.hour);
-    selectNumber(cboMM, r.minute);
-    selectNumber(cboSS, r.second);
+    SelectNumber(*cboDate, r.day);
+    SelectNumber(*cboYear, r.year);
+    SelectNumber(*cboHH, r.hour);
+    SelectNumber(*cboMM, r.minute);
+    SelectNumber(*cboSS, r.second);
     txtLonD->setText(r.longitudeDegrees);
     txtLonM->setText(r.longitudeMinutes);
     (r.east ? optLong0 : optLong1)->setChecked(true);
@@ -108,8 +85,10 @@ void frmMain::openReadingFileAt(const QString& path) {
     runStep([&] { applyReadingFile(record); });
     runStep([this] { emit inputsReplaced(); });
     runStep([&] {
-        placeFinder_->takeUpPlace({record.city, record.timeZoneId.toLatin1(),
-                                   longitudeMinutesOf(record), record.zoneFromPlace});
+        placeFinder_->takeUpPlace(
+            {record.city, record.timeZoneId.toLatin1(),
+             LongitudeMinutes(record.longitudeDegrees, record.longitudeMinutes, record.east),
+             record.zoneFromPlace});
     });
     runStep([this] { cmdRashi_Click(); });
     runStep([&] { emit savedReadingOpened(path); });

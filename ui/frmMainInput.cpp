@@ -27,7 +27,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
